@@ -1,0 +1,23 @@
+// The diagnostic log: one rolling, timestamped wide-character text shown in the log pane.
+#ifndef TARNWICK_LOG_DEBUG_LOG_H
+#define TARNWICK_LOG_DEBUG_LOG_H
+
+#include <windows.h>
+
+enum { DebugLogChars = 65536 };
+
+// Code that asks LogEvent to take the thread's last-error value.
+#define LOG_LAST_ERROR 0xFFFFFFFFu
+
+extern WCHAR DebugLog[DebugLogChars];
+
+// The log pane's edit control; null until the frame creates it.
+extern HWND LogPane;
+
+// Local time source; tests replace it to fix the time stamp.
+extern void(WINAPI *LogClock)(LPSYSTEMTIME);
+
+// Appends "time text : system message" for code and refreshes the log pane.
+void LogEvent(const WCHAR *text, DWORD code);
+
+#endif

@@ -1,0 +1,87 @@
+// Resource, command and string ids shared by the resource script and the code.
+// A command id is also the id of its status-bar help string.
+#ifndef TARNWICK_RES_RESOURCE_H
+#define TARNWICK_RES_RESOURCE_H
+
+// Resources
+#define IDR_MAINMENU 2
+#define IDR_ACCELERATORS 2
+#define IDD_ABOUT 2
+#define IDI_APP 100
+#define IDI_APP_SMALL 101
+#define IDI_ABOUT 103
+#define IDV_VERSION 1
+
+// Strings
+#define IDS_FRAME_TITLE 1
+#define IDS_FRAME_CLASS 2
+#define IDS_VIEW_CLASS 3
+#define IDS_SIZEBAR_CLASS 4
+#define IDS_WINDOW_LIST_HELP 40000
+
+// File
+#define IDM_FILE_OPEN 200
+#define IDM_FILE_EXIT 201
+// Edit
+#define IDM_EDIT_UNDO 300
+#define IDM_EDIT_REDO 301
+#define IDM_EDIT_COPY 302
+#define IDM_EDIT_PASTE 303
+#define IDM_EDIT_SELECT_ALL 304
+#define IDM_EDIT_FIND 305
+#define IDM_EDIT_REPLACE 306
+#define IDM_EDIT_GOTO 307
+// Read
+#define IDM_READ_SECTORS 400
+#define IDM_READ_NTFS_FILE_RECORD 401
+#define IDM_READ_NTFS_CLUSTERS 402
+#define IDM_READ_NTFS_ATTRIBUTE 403
+#define IDM_READ_FAT_ROOT 404
+#define IDM_READ_FAT_CHAIN 405
+#define IDM_READ_FILE 406
+#define IDM_READ_LOG_RECORD 407
+#define IDM_READ_PREVIOUS 408
+#define IDM_READ_NEXT 409
+// Write
+#define IDM_WRITE_IT 500
+// Relocate
+#define IDM_RELOCATE_SECTORS 600
+#define IDM_RELOCATE_NTFS_FILE_RECORD 601
+#define IDM_RELOCATE_NTFS_CLUSTERS 602
+#define IDM_RELOCATE_FAT_ROOT 603
+#define IDM_RELOCATE_FAT_CHAIN 604
+#define IDM_RELOCATE_FILE 605
+// View
+#define IDM_VIEW_BYTES 700
+#define IDM_VIEW_NTFS_FILE_RECORD 701
+#define IDM_VIEW_NTFS_INDEX_BUFFER 702
+#define IDM_VIEW_NTFS_ATTRIBUTE_LIST 703
+#define IDM_VIEW_FAT_BOOT_SECTOR 704
+#define IDM_VIEW_NTFS_BOOT_SECTOR 705
+#define IDM_VIEW_PARTITION_TABLE 706
+#define IDM_VIEW_RESTART_AREA 707
+#define IDM_VIEW_RECORD_PAGE 708
+#define IDM_VIEW_LOG_RECORD 709
+#define IDM_VIEW_LAST 710
+#define IDM_VIEW_SPLIT 711
+#define IDM_VIEW_FONT 712
+// Crack
+#define IDM_CRACK_NTFS_PATH 800
+#define IDM_CRACK_FAT_PATH 801
+#define IDM_CRACK_BACKTRACK_FRS 802
+#define IDM_CRACK_LSN 803
+#define IDM_CRACK_NEXT_LSN 804
+// Window
+#define IDM_WINDOW_DEBUG 900
+#define IDM_WINDOW_CASCADE 901
+#define IDM_WINDOW_TILE_HORIZONTAL 902
+#define IDM_WINDOW_TILE_VERTICAL 903
+#define IDM_WINDOW_ARRANGE_ICONS 904
+// Help
+#define IDM_HELP_ABOUT 1000
+
+// MDI window list: entries take ids from here up to, not including, the limit.
+#define IDM_WINDOW_LIST_FIRST 40000
+#define IDM_WINDOW_LIST_LIMIT 41000
+
+#endif
