@@ -35,7 +35,7 @@ target_link_libraries(tarnwick_win PUBLIC tarnwick_logic comctl32 comdlg32 gdi32
 
 set(TARNWICK_RC ${CMAKE_SOURCE_DIR}/res/tarnwick.rc)
 set_source_files_properties(${TARNWICK_RC} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/tarnwick.manifest")
+  "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/tarnwick.manifest;${CMAKE_SOURCE_DIR}/res/app.ico;${CMAKE_SOURCE_DIR}/res/app-small.ico;${CMAKE_SOURCE_DIR}/res/about.ico")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
 add_executable(Tarnwick WIN32 shell/main.cpp ${TARNWICK_RC})
