@@ -1,0 +1,402 @@
+// End-to-end driver: finds the running program's windows by class name and talks to them
+// only through window messages, as the user's input and the window manager would.
+//   driver wait-ready VIEWS REPORTS   wait until the scan has reported and the views exist
+//   driver check EXPECTED_FILE        check views, dumps, log, layout, menu help and keys
+//   driver frames                     print the number of frame windows
+//   driver open-debug                 turn the debug pane on
+//   driver save-log FILE              write the log pane's text (UTF-8)
+//   driver exit                       choose File > Exit until the frame is gone
+#include <windows.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "view/hex_dump.h"
+
+namespace {
+
+const wchar_t FrameClass[] = L"Tarnwick{6F2A91C4-73D8-4E05-B1A6-C93E0D57F218}";
+const wchar_t ViewClass[] = L"HexEdit{6F2A91C4-73D8-4E05-B1A6-C93E0D57F218}";
+const wchar_t SizeBarClass[] = L"SizeBar{6F2A91C4-73D8-4E05-B1A6-C93E0D57F218}";
+
+int Passed;
+int Failed;
+
+void Check(bool ok, const char *what, const std::wstring &detail = L"") {
+  if (ok) {
+    ++Passed;
+    printf("ok   %s\n", what);
+  } else {
+    ++Failed;
+    printf("FAIL %s %ls\n", what, detail.c_str());
+  }
+  fflush(stdout);
+}
+
+std::wstring Text(HWND window) {
+  LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::vector<wchar_t> buffer(static_cast<size_t>(length) + 2, L'\0');
+  SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(buffer.data()));
+  return buffer.data();
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = L"";
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+HWND Frame() { return FindWindowW(FrameClass, nullptr); }
+
+HWND Child(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+std::vector<HWND> Views(HWND frame) {
+  std::vector<HWND> views;
+  HWND client = Child(frame, 6);
+  for (HWND child = GetWindow(client, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassOf(child) == ViewClass) views.push_back(child);
+  }
+  return views;
+}
+
+HWND EditOf(HWND view) { return GetWindow(view, GW_CHILD); }
+
+std::vector<std::wstring> Lines(const std::wstring &text) {
+  std::vector<std::wstring> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(L"\r\n", start);
+    if (end == std::wstring::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// " 2002.03.05.09.04.07.045 " : year in five columns, then six two- or three-digit fields.
+bool HasTimeStamp(const std::wstring &line) {
+  const wchar_t *shape = L"#####.##.##.##.##.##.### ";
+  if (line.size() < 25) return false;
+  for (size_t i = 0; i < 25; ++i) {
+    wchar_t c = line[i];
+    if (shape[i] == L'#') {
+      if (!(iswdigit(c) || (i == 0 && c == L' '))) return false;
+    } else if (c != shape[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int ReportLines(HWND frame) {
+  int count = 0;
+  for (const std::wstring &line : Lines(Text(Child(frame, 8)))) {
+    if (line.find(L": \\\\?\\Volume{") != std::wstring::npos) ++count;
+  }
+  return count;
+}
+
+RECT ClientRectIn(HWND frame, HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, frame, reinterpret_cast<POINT *>(&rect), 2);
+  return rect;
+}
+
+std::wstring VolumeName(wchar_t letter) {
+  wchar_t name[64];
+  swprintf(name, 64, L"\\\\?\\Volume{00000000-0000-0000-0000-0000000000%02x}", static_cast<unsigned>(letter));
+  return name;
+}
+
+struct Expected {
+  wchar_t letter;
+  std::wstring fsName;  // "Read Error" for a volume without a view
+  std::wstring image;   // Windows path of the image, empty when unreadable
+};
+
+// Lines "L|filesystem|Z:\path\to\image" (image empty for unreadable volumes), UTF-8.
+std::vector<Expected> ReadExpected(const char *path) {
+  std::vector<Expected> expected;
+  FILE *file = fopen(path, "rb");
+  if (file == nullptr) return expected;
+  char line[1024];
+  while (fgets(line, sizeof line, file) != nullptr) {
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    size_t first = text.find('|');
+    size_t second = text.find('|', first + 1);
+    if (first == std::string::npos || second == std::string::npos) continue;
+    wchar_t wide[1024];
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide, 1024);
+    std::wstring w(wide);
+    expected.push_back({w[0], w.substr(first + 1, second - first - 1), w.substr(second + 1)});
+  }
+  fclose(file);
+  return expected;
+}
+
+std::wstring DumpOfImage(const std::wstring &image) {
+  HANDLE file = CreateFileW(image.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                            nullptr);
+  if (file == INVALID_HANDLE_VALUE) return L"(cannot open " + image + L")";
+  std::vector<unsigned char> bytes(4096, 0);
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), 4096, &read, nullptr);
+  CloseHandle(file);
+  std::vector<wchar_t> text(256 * HexDumpLineChars + 1);
+  FormatHexDump(text.data(), bytes.data(), 4096);
+  return text.data();
+}
+
+HWND ViewTitled(HWND frame, const std::wstring &title) {
+  for (HWND view : Views(frame)) {
+    if (Text(view) == title) return view;
+  }
+  return nullptr;
+}
+
+void CheckViewsAndLog(HWND frame, const std::vector<Expected> &expected) {
+  std::wstring log = Text(Child(frame, 8));
+  size_t readable = 0;
+  for (const Expected &volume : expected) {
+    std::wstring title = std::wstring(1, volume.letter) + L": " + VolumeName(volume.letter) + L" " + volume.fsName;
+    std::string label = "volume " + std::string(1, static_cast<char>(volume.letter)) + ":";
+    HWND view = ViewTitled(frame, title);
+    bool hasReport = false;
+    for (const std::wstring &line : Lines(log)) {
+      if (line.size() > 25 && line.compare(25, title.size() + 3, title + L" : ") == 0) hasReport = true;
+    }
+    Check(hasReport, (label + " has its report line").c_str(), title);
+    if (volume.image.empty()) {
+      Check(view == nullptr, (label + " unreadable: no view").c_str());
+      continue;
+    }
+    ++readable;
+    Check(view != nullptr, (label + " view with exact title").c_str(), title);
+    if (view == nullptr) continue;
+    Check(IsIconic(view) != 0, (label + " view starts minimised").c_str());
+    std::wstring shown = Text(EditOf(view)), dump = DumpOfImage(volume.image);
+    size_t differs = 0;
+    while (differs < shown.size() && differs < dump.size() && shown[differs] == dump[differs]) ++differs;
+    Check(shown == dump, (label + " view shows the dump of the first 4096 bytes").c_str(),
+          L"first difference at " + std::to_wstring(differs) + L": " + dump.substr(0, 40));
+  }
+  Check(Views(frame).size() == readable, "one view per readable volume, no other");
+
+  std::vector<std::wstring> lines = Lines(log);
+  bool allStamped = !lines.empty();
+  for (const std::wstring &line : lines) {
+    if (!HasTimeStamp(line) || line.find(L" : ") == std::wstring::npos) {
+      allStamped = false;
+      printf("     log line: %ls\n", line.c_str());
+    }
+  }
+  Check(allStamped, "every log line is time stamped and has a message");
+}
+
+void CheckLayout(HWND frame, bool open) {
+  HWND client = Child(frame, 6), bar = Child(frame, 5), status = Child(frame, 7), pane = Child(frame, 8);
+  RECT frameClient;
+  GetClientRect(frame, &frameClient);
+  RECT c = ClientRectIn(frame, client), b = ClientRectIn(frame, bar), s = ClientRectIn(frame, status),
+       p = ClientRectIn(frame, pane);
+  Check(s.bottom == frameClient.bottom && s.left == 0 && s.right == frameClient.right, "status bar at the bottom");
+  Check(c.top == 0 && c.left == 0 && c.right == frameClient.right, "MDI client at the top, full width");
+  if (!open) {
+    Check(!IsWindowVisible(bar) && !IsWindowVisible(pane), "debug pane closed: bar and pane hidden");
+    Check(c.bottom == s.top, "debug pane closed: MDI client reaches the status bar");
+    return;
+  }
+  int height = 5 * GetSystemMetrics(SM_CYHSCROLL);
+  Check(IsWindowVisible(bar) && IsWindowVisible(pane), "debug pane open: bar and pane shown");
+  Check(c.bottom == b.top && b.bottom - b.top == 5 && b.bottom == p.top && p.bottom == s.top,
+        "debug pane open: client, 5-pixel bar, pane, status bar stacked");
+  Check(p.bottom - p.top == height - 5, "debug pane open at 5 scroll-bar heights");
+}
+
+void CheckMenuHelp(HWND frame) {
+  HWND status = Child(frame, 7);
+  struct {
+    UINT id;
+    UINT flags;
+    const wchar_t *text;
+  } const cases[] = {
+      {500, MF_STRING, L"Write current changes to disk (DANGEROUS!!!)"},
+      {902, MF_STRING, L"Tile windows as wide as possible"},
+      {40002, MF_STRING, L"Make window 3 the current active window"},
+      {0, MF_POPUP, L""},
+      {1000, MF_STRING, L"Displays current version and author contact info"},
+      {0, 0xFFFF, L""},
+  };
+  for (const auto &c : cases) {
+    SendMessageW(frame, WM_MENUSELECT, MAKEWPARAM(c.id, c.flags), 0);
+    Check(Text(status) == c.text, "menu help in the status bar", L"id " + std::to_wstring(c.id) + L": " + Text(status));
+  }
+}
+
+void Pump(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+// The packed result, since pointers into this process mean nothing to the program.
+DWORD Selection(HWND edit) { return LOWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
+
+void PostKey(HWND edit, UINT key) {
+  UINT scan = MapVirtualKeyW(key, 0);
+  PostMessageW(edit, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+  PostMessageW(edit, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (1u << 30) | (1u << 31)));
+  Pump(150);
+}
+
+void CheckKeys(HWND frame) {
+  std::vector<HWND> views = Views(frame);
+  if (views.empty()) {
+    Check(false, "keys: a view to type into");
+    return;
+  }
+  HWND edit = EditOf(views[0]);
+  std::wstring before = Text(edit);
+  // Line 1, first digit of byte 0: column 5 of the second line.
+  DWORD position = HexDumpLineChars + 5;
+  SendMessageW(edit, EM_SETSEL, position, position);
+  PostKey(edit, 'A');
+  std::wstring after = Text(edit);
+  size_t changed = 0, where = 0;
+  for (size_t i = 0; i < before.size() && i < after.size(); ++i) {
+    if (before[i] != after[i]) {
+      ++changed;
+      where = i;
+    }
+  }
+  Check(after.size() == before.size() && changed == (before[position] == L'a' ? 0u : 1u) && after[position] == L'a',
+        "a hex digit key overwrites exactly one digit", L"changed " + std::to_wstring(changed) + L" at " +
+                                                            std::to_wstring(where));
+  Check(Selection(edit) == position + 1, "the caret moves past the typed digit");
+
+  PostKey(edit, 'G'); // not a hex digit: dropped
+  Check(Text(edit) == after, "a non-hex key changes nothing");
+
+  struct {
+    UINT key;
+    int move;
+    const char *what;
+  } const moves[] = {
+      {'H', -1, "H moves left"}, {'L', +1, "L moves right"},  {VK_BACK, -1, "Backspace moves left, deletes nothing"},
+      {'W', +1, "W moves right"}, {VK_SPACE, +1, "Space moves right"}, {'J', HexDumpLineChars, "J moves down"},
+      {'K', -HexDumpLineChars, "K moves up"}, {VK_RETURN, HexDumpLineChars, "Enter moves down, no line break"},
+  };
+  for (const auto &m : moves) {
+    DWORD from = Selection(edit);
+    PostKey(edit, m.key);
+    Check(Selection(edit) == static_cast<DWORD>(static_cast<int>(from) + m.move) && Text(edit) == after, m.what,
+          L"from " + std::to_wstring(from) + L" to " + std::to_wstring(Selection(edit)));
+  }
+  PostKey(edit, VK_ESCAPE);
+  DWORD home = Selection(edit);
+  Check(home % HexDumpLineChars == 0 && Text(edit) == after, "Esc moves to the start of the line");
+}
+
+int WaitReady(int views, int reports) {
+  for (int i = 0; i < 600; ++i) {
+    HWND frame = Frame();
+    if (frame != nullptr && static_cast<int>(Views(frame).size()) >= views && ReportLines(frame) >= reports) {
+      bool filled = true;
+      for (HWND view : Views(frame)) filled = filled && SendMessageW(EditOf(view), WM_GETTEXTLENGTH, 0, 0) > 0;
+      if (filled) {
+        Pump(300);
+        return 0;
+      }
+    }
+    Sleep(100);
+  }
+  printf("FAIL the program did not finish its scan in time\n");
+  return 1;
+}
+
+int Exit() {
+  for (int i = 0; i < 100; ++i) {
+    HWND frame = Frame();
+    if (frame == nullptr) return 0;
+    PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
+    Sleep(100);
+  }
+  printf("FAIL File > Exit did not end the program\n");
+  return 1;
+}
+
+int CountFrames() {
+  int count = 0;
+  for (HWND w = FindWindowW(FrameClass, nullptr); w != nullptr; w = FindWindowExW(nullptr, w, FrameClass, nullptr)) {
+    ++count;
+  }
+  return count;
+}
+
+int SaveLog(const wchar_t *path) {
+  HWND frame = Frame();
+  if (frame == nullptr) return 1;
+  std::wstring log = Text(Child(frame, 8));
+  int bytes = WideCharToMultiByte(CP_UTF8, 0, log.c_str(), static_cast<int>(log.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, log.c_str(), static_cast<int>(log.size()), &utf8[0], bytes, nullptr, nullptr);
+  FILE *file = _wfopen(path, L"wb");
+  if (file == nullptr) return 1;
+  fwrite(utf8.data(), 1, utf8.size(), file);
+  fclose(file);
+  return 0;
+}
+
+int RunChecks(const char *expectedFile) {
+  HWND frame = Frame();
+  if (frame == nullptr) {
+    printf("FAIL no frame window\n");
+    return 1;
+  }
+  std::vector<Expected> expected = ReadExpected(expectedFile);
+  Check(!expected.empty(), "expected volumes were given");
+  Check(CountFrames() == 1, "exactly one frame");
+  Check(Text(frame) == L"Tarnwick", "frame title");
+  Check(ClassOf(Child(frame, 5)) == SizeBarClass && ClassOf(Child(frame, 6)) == L"MDIClient" &&
+            ClassOf(Child(frame, 7)) == L"msctls_statusbar32" && ClassOf(Child(frame, 8)) == L"Edit",
+        "frame children by id", ClassOf(Child(frame, 6)));
+  CheckViewsAndLog(frame, expected);
+  CheckLayout(frame, false);
+  SendMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_WINDOW_DEBUG, 0), 0);
+  CheckLayout(frame, true);
+  CheckMenuHelp(frame);
+  CheckKeys(frame);
+  SendMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_WINDOW_DEBUG, 0), 0);
+  CheckLayout(frame, false);
+  printf("%d passed, %d failed\n", Passed, Failed);
+  return Failed == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv) {
+  if (argc >= 4 && lstrcmpW(argv[1], L"wait-ready") == 0) return WaitReady(_wtoi(argv[2]), _wtoi(argv[3]));
+  if (argc >= 3 && lstrcmpW(argv[1], L"check") == 0) {
+    char path[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, argv[2], -1, path, MAX_PATH, nullptr, nullptr);
+    return RunChecks(path);
+  }
+  if (argc >= 2 && lstrcmpW(argv[1], L"frames") == 0) {
+    printf("%d\n", CountFrames());
+    return 0;
+  }
+  if (argc >= 2 && lstrcmpW(argv[1], L"open-debug") == 0) {
+    HWND frame = Frame();
+    if (frame == nullptr) return 1;
+    if (!IsWindowVisible(Child(frame, 8))) {
+      SendMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_WINDOW_DEBUG, 0), 0);
+    }
+    return 0;
+  }
+  if (argc >= 3 && lstrcmpW(argv[1], L"save-log") == 0) return SaveLog(argv[2]);
+  if (argc >= 2 && lstrcmpW(argv[1], L"exit") == 0) return Exit();
+  printf("usage: driver wait-ready VIEWS REPORTS | check FILE | frames | open-debug | save-log FILE | exit\n");
+  return 2;
+}
