@@ -1,0 +1,65 @@
+#include "shell/frame_commands.h"
+
+#include "res/resource.h"
+#include "shell/about_box.h"
+#include "shell/menu_help.h"
+#include "shell/shell_globals.h"
+#include "shell/size_bar.h"
+
+enum { MenuHelpChars = 256 };
+
+static void SendToMdiClient(UINT message, WPARAM wParam) {
+  if (MdiClient) SendMessageW(MdiClient, message, wParam, 0);
+}
+
+static void ForwardToView(HWND view, UINT id, LPARAM lParam, UINT code) {
+  if (view) SendMessageW(view, WM_COMMAND, MAKEWPARAM(id, code), lParam);
+}
+
+void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code) {
+  HWND view = MdiClient ? (HWND)SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0) : NULL;
+  switch (id) {
+  case IDM_FILE_OPEN:
+    break;
+  case IDM_FILE_EXIT:
+    if (ReadyFlag) DestroyWindow(frame);
+    break;
+  case IDM_WINDOW_DEBUG:
+    ToggleDebugView(frame);
+    break;
+  case IDM_WINDOW_CASCADE:
+    SendToMdiClient(WM_MDICASCADE, 0);
+    break;
+  case IDM_WINDOW_TILE_HORIZONTAL:
+    SendToMdiClient(WM_MDITILE, MDITILE_HORIZONTAL);
+    break;
+  case IDM_WINDOW_TILE_VERTICAL:
+    SendToMdiClient(WM_MDITILE, MDITILE_VERTICAL);
+    break;
+  case IDM_WINDOW_ARRANGE_ICONS:
+    SendToMdiClient(WM_MDIICONARRANGE, 0);
+    break;
+  case IDM_HELP_ABOUT:
+    AboutBox(frame);
+    break;
+  default:
+    ForwardToView(view, id, lParam, code);
+    break;
+  }
+}
+
+void ShowMenuHelp(HWND frame, UINT id) {
+  HINSTANCE instance = (HINSTANCE)GetWindowLongPtrW(frame, GWLP_HINSTANCE);
+  WCHAR text[MenuHelpChars];
+  text[0] = 0;
+  MenuHelpSource source = DecideMenuHelp(id);
+  if (source.kind == MenuHelpWindowList) {
+    WCHAR format[MenuHelpChars];
+    if (LoadStringW(instance, source.stringId, format, MenuHelpChars))
+      wsprintfW(text, format, source.windowNumber);
+  } else if (source.kind == MenuHelpString) {
+    // Items without a string, such as system-menu commands, leave the text empty.
+    if (!LoadStringW(instance, source.stringId, text, MenuHelpChars)) text[0] = 0;
+  }
+  if (StatusBar) SetWindowTextW(StatusBar, text);
+}

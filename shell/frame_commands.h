@@ -1,0 +1,13 @@
+// The frame's menu commands and the status-bar help line of the highlighted menu item.
+#ifndef TARNWICK_SHELL_FRAME_COMMANDS_H
+#define TARNWICK_SHELL_FRAME_COMMANDS_H
+
+#include <windows.h>
+
+// Carries out Exit, Window > Debug, the arrangement commands and About; swallows
+// Open; forwards every other id, with its code, to the active view.
+void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code);
+// Puts the help line of item id (0: nothing) into the StatusBar.
+void ShowMenuHelp(HWND frame, UINT id);
+
+#endif

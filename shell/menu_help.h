@@ -1,0 +1,31 @@
+// Which help line the status bar shows for a highlighted menu item.
+// No window-system calls: ShowMenuHelp loads and writes the text.
+#ifndef TARNWICK_SHELL_MENU_HELP_H
+#define TARNWICK_SHELL_MENU_HELP_H
+
+enum {
+  MenuPopupFlag = 0x0010,    // MF_POPUP among a menu-select message's flags
+  WindowListFirstId = 40000, // the MDI window list: ids from here ...
+  WindowListLimitId = 41000, // ... up to, not including, here
+  WindowListHelpString = 40000,
+};
+
+// Item id to explain for a menu-select message's wParam: 0 for popups, separators
+// and the closed menu (flags 0xFFFF carry the popup bit).
+unsigned MenuSelectHelpId(unsigned long selectParam);
+
+enum MenuHelpKind {
+  MenuHelpNone,       // empty text
+  MenuHelpString,     // the string whose number is the id
+  MenuHelpWindowList, // the window-list format filled with a window number
+};
+
+struct MenuHelpSource {
+  int kind;
+  unsigned stringId;
+  int windowNumber; // from 1, for MenuHelpWindowList
+};
+
+MenuHelpSource DecideMenuHelp(unsigned id);
+
+#endif

@@ -1,0 +1,112 @@
+#include "shell/startup.h"
+
+#include <commctrl.h>
+
+#include "res/resource.h"
+#include "scan/fs_signature.h"
+#include "shell/frame_window.h"
+#include "shell/shell_globals.h"
+#include "shell/size_bar.h"
+#include "view/hex_dump.h"
+#include "view/volume_view.h"
+
+enum {
+  ResourceStringChars = 256,
+  DumpBytes = 4096,
+};
+
+// The accelerator table for the scan's message pump, which takes no arguments.
+static HACCEL StartupAccelerators;
+
+BOOL ActivateRunningInstance(HINSTANCE instance) {
+  WCHAR className[ResourceStringChars];
+  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, ResourceStringChars)) return FALSE;
+  HWND running = FindWindowW(className, NULL);
+  if (!running) return FALSE;
+  if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
+  SetForegroundWindow(running);
+  return TRUE;
+}
+
+static BOOL RegisterClasses(HINSTANCE instance) {
+  return RegisterFrameClass(instance) && RegisterSizeBarClass(instance) &&
+         RegisterVolumeViewClass(instance);
+}
+
+static HWND CreateFrame(HINSTANCE instance) {
+  WCHAR className[ResourceStringChars];
+  WCHAR title[ResourceStringChars];
+  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, ResourceStringChars)) return NULL;
+  if (!LoadStringW(instance, IDS_FRAME_TITLE, title, ResourceStringChars)) title[0] = 0;
+  return CreateWindowExW(WS_EX_ACCEPTFILES, className, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                         CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, NULL, NULL, instance, NULL);
+}
+
+HMENU FindWindowMenu(HMENU bar) {
+  int count = bar ? GetMenuItemCount(bar) : 0;
+  for (int i = 0; i < count; ++i) {
+    HMENU popup = GetSubMenu(bar, i);
+    if (popup && GetMenuState(popup, IDM_WINDOW_ARRANGE_ICONS, MF_BYCOMMAND) != 0xFFFFFFFF) return popup;
+  }
+  return bar;
+}
+
+HWND CreateMdiClient(HWND frame, HMENU windowMenu) {
+  CLIENTCREATESTRUCT create;
+  create.hWindowMenu = windowMenu;
+  create.idFirstChild = IDM_WINDOW_LIST_FIRST;
+  HINSTANCE instance = (HINSTANCE)GetWindowLongPtrW(frame, GWLP_HINSTANCE);
+  return CreateWindowExW(0, L"MDICLIENT", NULL,
+                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
+                         CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, frame, (HMENU)(INT_PTR)MdiClientId, instance,
+                         &create);
+}
+
+static void DispatchUnlessTranslated(MSG *msg, HWND acceleratorWindow, HACCEL accelerators) {
+  if (TranslateMDISysAccel(MdiClient, msg)) return;
+  if (TranslateAcceleratorW(acceleratorWindow, accelerators, msg)) return;
+  TranslateMessage(msg);
+  DispatchMessageW(msg);
+}
+
+void PumpPendingMessages(HACCEL accelerators) {
+  MSG msg;
+  while (PeekMessageW(&msg, NULL, 0, 0, PM_REMOVE)) DispatchUnlessTranslated(&msg, msg.hwnd, accelerators);
+}
+
+static void PumpStartupMessages(void) {
+  PumpPendingMessages(StartupAccelerators);
+}
+
+void PresentVolume(VolumeRecord *record) {
+  if (record->fsIndex == FsReadError || !record->textBuffer || !record->probeBuffer) return;
+  HWND view = MdiClient ? CreateVolumeView(MdiClient, record->textBuffer) : NULL;
+  FormatHexDump(record->textBuffer, record->probeBuffer, DumpBytes);
+  if (view) SendMessageW(view, WM_SETVIEWTEXT, 0, (LPARAM)record->textBuffer);
+}
+
+static void RunMainLoop(HACCEL accelerators) {
+  MSG msg;
+  // GetMessageW gives -1 on a failure that would repeat forever; treat it as the end.
+  while (GetMessageW(&msg, NULL, 0, 0) > 0) DispatchUnlessTranslated(&msg, FrameWindow, accelerators);
+}
+
+int TarnwickMain(HINSTANCE instance) {
+  if (ActivateRunningInstance(instance)) return 0;
+  if (!RegisterClasses(instance)) return 0;
+  InitCommonControls();
+
+  FrameWindow = CreateFrame(instance);
+  if (!FrameWindow) return 0;
+  HMENU windowMenu = FindWindowMenu(GetMenu(FrameWindow));
+  MdiClient = CreateMdiClient(FrameWindow, windowMenu);
+  ShowWindow(FrameWindow, SW_SHOW);
+
+  StartupAccelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+  if (!ScanVolumes(PumpStartupMessages)) return 0;
+  ReportVolumes(PumpStartupMessages, PresentVolume);
+  ReadyFlag = 1;
+
+  RunMainLoop(StartupAccelerators);
+  return 0;
+}
