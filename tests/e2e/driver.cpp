@@ -6,6 +6,7 @@
 //   driver open-debug                 turn the debug pane on
 //   driver save-log FILE              write the log pane's text (UTF-8)
 //   driver exit                       choose File > Exit until the frame is gone
+//   driver time-to-ready PROGRAM      start PROGRAM, choose Exit as soon as it is taken, print ms
 #include <windows.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -327,6 +328,31 @@ int Exit() {
   return 1;
 }
 
+// Exit is refused until the scan has finished, so the program ends right after it is ready:
+// the time from start to its end, with Exit offered every millisecond, is start-to-ready.
+int TimeToReady(const wchar_t *program) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  std::wstring command = L"\"" + std::wstring(program) + L"\"";
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    printf("FAIL cannot start %ls\n", program);
+    return 1;
+  }
+  while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) {
+    HWND frame = Frame();
+    if (frame != nullptr) PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
+  }
+  QueryPerformanceCounter(&end);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  printf("%.1f\n", 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+  return 0;
+}
+
 int CountFrames() {
   int count = 0;
   for (HWND w = FindWindowW(FrameClass, nullptr); w != nullptr; w = FindWindowExW(nullptr, w, FrameClass, nullptr)) {
@@ -397,6 +423,8 @@ int wmain(int argc, wchar_t **argv) {
   }
   if (argc >= 3 && lstrcmpW(argv[1], L"save-log") == 0) return SaveLog(argv[2]);
   if (argc >= 2 && lstrcmpW(argv[1], L"exit") == 0) return Exit();
-  printf("usage: driver wait-ready VIEWS REPORTS | check FILE | frames | open-debug | save-log FILE | exit\n");
+  if (argc >= 3 && lstrcmpW(argv[1], L"time-to-ready") == 0) return TimeToReady(argv[2]);
+  printf("usage: driver wait-ready VIEWS REPORTS | check FILE | frames | open-debug | save-log FILE | exit |\n"
+         "              time-to-ready PROGRAM\n");
   return 2;
 }
