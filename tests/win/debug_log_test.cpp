@@ -2,21 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "system_text.h"
+
 #include <string>
 
 namespace {
 
 SYSTEMTIME FixedTime;
 void WINAPI FixedClock(LPSYSTEMTIME time) { *time = FixedTime; }
-
-std::wstring SystemText(DWORD code) {
-  wchar_t *text = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0x0400, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-  std::wstring result = text != nullptr ? text : L"";
-  LocalFree(text);
-  return result;
-}
 
 std::wstring Filled(size_t length) {
   std::wstring text;

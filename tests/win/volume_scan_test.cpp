@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "system_text.h"
+
 #include <string>
 #include <vector>
 
@@ -10,15 +12,6 @@
 #include "scan/fs_signature.h"
 
 namespace {
-
-std::wstring SystemText(DWORD code) {
-  wchar_t *text = nullptr;
-  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 code, 0x0400, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-  std::wstring result = text != nullptr ? text : L"";
-  LocalFree(text);
-  return result;
-}
 
 std::wstring WithoutSlash(const std::wstring &name) { return name.substr(0, name.size() - 1); }
 
