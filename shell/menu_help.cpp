@@ -9,10 +9,10 @@ unsigned MenuSelectHelpId(unsigned long selectParam) {
 MenuHelpSource DecideMenuHelp(unsigned id) {
   MenuHelpSource source = {MenuHelpNone, 0, 0};
   if (id == 0) return source;
-  if (id >= WindowListFirstId && id < WindowListLimitId) {
+  if (id >= IDM_WINDOW_LIST_FIRST && id < IDM_WINDOW_LIST_LIMIT) {
     source.kind = MenuHelpWindowList;
-    source.stringId = WindowListHelpString;
-    source.windowNumber = (int)(id - (WindowListFirstId - 1));
+    source.stringId = IDS_WINDOW_LIST_HELP;
+    source.windowNumber = (int)(id - (IDM_WINDOW_LIST_FIRST - 1));
     return source;
   }
   source.kind = MenuHelpString;

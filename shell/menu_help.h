@@ -3,12 +3,9 @@
 #ifndef TARNWICK_SHELL_MENU_HELP_H
 #define TARNWICK_SHELL_MENU_HELP_H
 
-enum {
-  MenuPopupFlag = 0x0010,    // MF_POPUP among a menu-select message's flags
-  WindowListFirstId = 40000, // the MDI window list: ids from here ...
-  WindowListLimitId = 41000, // ... up to, not including, here
-  WindowListHelpString = 40000,
-};
+#include "res/resource.h"
+
+enum { MenuPopupFlag = 0x0010 }; // MF_POPUP among a menu-select message's flags
 
 // Item id to explain for a menu-select message's wParam: 0 for popups, separators
 // and the closed menu (flags 0xFFFF carry the popup bit).
