@@ -18,6 +18,7 @@ tarnwick_win_test(scan_tests tests/win/volume_scan_test.cpp tests/win/fake_volum
 tarnwick_win_test(log_tests tests/win/debug_log_test.cpp)
 tarnwick_win_test(resource_tests tests/win/resource_test.cpp)
 target_link_libraries(resource_tests PRIVATE version)
+add_dependencies(resource_tests Tarnwick) # checks the program's own resources
 tarnwick_win_test(hex_entry_filter_tests tests/win/hex_entry_filter_test.cpp)
 tarnwick_win_test(shell_frame_tests tests/win/frame_window_test.cpp tests/win/size_bar_test.cpp
   tests/win/frame_commands_test.cpp tests/win/shell_test_support.cpp)

@@ -16,6 +16,23 @@ namespace {
 
 const WORD kUsEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 
+// The built program, beside this test, loaded for its resources only.
+HMODULE ProgramModule() {
+    static HMODULE module = [] {
+        wchar_t path[MAX_PATH];
+        DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        while (length > 0 && path[length - 1] != L'\\') --length;
+        lstrcpynW(path + length, L"Tarnwick.exe", MAX_PATH - static_cast<int>(length));
+        return LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }();
+    return module;
+}
+
+TEST(ResourceSet, ProgramIsLoadedForItsResources) {
+    ASSERT_NE(ProgramModule(), nullptr) << "Tarnwick.exe must be built beside this test";
+    EXPECT_NE(ProgramModule(), GetModuleHandleW(nullptr));
+}
+
 // ---------------------------------------------------------------- expected tables
 
 struct MenuRow {
@@ -193,7 +210,7 @@ struct RawResource {
 
 // The resource in U.S. English, or {nullptr, 0}.
 RawResource FindRaw(LPCWSTR type, WORD id) {
-    HMODULE module = GetModuleHandleW(nullptr);
+    HMODULE module = ProgramModule();
     HRSRC info = FindResourceExW(module, type, MAKEINTRESOURCEW(id), kUsEnglish);
     if (!info) return {nullptr, 0};
     HGLOBAL handle = LoadResource(module, info);
@@ -272,7 +289,7 @@ TEST(ResourceSet, InventoryIsUsEnglishOnly) {
         std::map<UINT_PTR, std::set<std::wstring>> names;  // type -> names
         std::vector<std::wstring> problems;
     } found;
-    HMODULE module = GetModuleHandleW(nullptr);
+    HMODULE module = ProgramModule();
     struct Callbacks {
         static BOOL CALLBACK Lang(HMODULE, LPCWSTR type, LPCWSTR name, WORD lang, LONG_PTR param) {
             Found* f = reinterpret_cast<Found*>(param);
@@ -324,7 +341,7 @@ TEST(ResourceSet, InventoryIsUsEnglishOnly) {
 
 // Menu 2 as the menu API sees it: popups, captions, ids, separators, order, state.
 TEST(ResourceSet, MenuMatchesTable) {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    HMENU menu = LoadMenuW(ProgramModule(), MAKEINTRESOURCEW(IDR_MAINMENU));
     ASSERT_TRUE(menu != nullptr);
     const int popups = static_cast<int>(sizeof(kMenu) / sizeof(kMenu[0]));
     ASSERT_EQ(GetMenuItemCount(menu), popups);
@@ -417,7 +434,7 @@ TEST(ResourceSet, AcceleratorsMatchTable) {
         EXPECT_EQ(pad, 0) << "entry " << i + 1;
     }
 
-    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    HACCEL table = LoadAcceleratorsW(ProgramModule(), MAKEINTRESOURCEW(IDR_ACCELERATORS));
     ASSERT_TRUE(table != nullptr);
     ACCEL loaded[32] = {};
     ASSERT_EQ(CopyAcceleratorTableW(table, loaded, 32), static_cast<int>(count));
@@ -444,7 +461,7 @@ TEST(ResourceSet, StringTableMatchesTable) {
     }
     ASSERT_EQ(expected.size(), 56u);
 
-    HINSTANCE module = GetModuleHandleW(nullptr);
+    HINSTANCE module = ProgramModule();
     size_t longest = 0;
     for (UINT id = 0; id <= 0xFFFF; ++id) {
         wchar_t text[256] = {};
@@ -522,7 +539,7 @@ TEST(ResourceSet, AboutDialogTemplateMatchesTable) {
     EXPECT_EQ(r.pos, raw.size) << "trailing data after the last control";
 
     // The template builds: six controls, the OK button, an icon in the icon control.
-    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr,
+    HWND dialog = CreateDialogParamW(ProgramModule(), MAKEINTRESOURCEW(IDD_ABOUT), nullptr,
                                      PassiveDialogProc, 0);
     ASSERT_TRUE(dialog != nullptr);
     int children = 0;
@@ -576,7 +593,7 @@ TEST(ResourceSet, IconsMatchTable) {
         EXPECT_EQ(image.size, expectedSize) << where;
 
         // Loaded at its own size, the icon has the stated dimensions.
-        HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(want.id),
+        HICON icon = static_cast<HICON>(LoadImageW(ProgramModule(), MAKEINTRESOURCEW(want.id),
                                                    IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
         ASSERT_TRUE(icon != nullptr) << where;
         ICONINFO info = {};
