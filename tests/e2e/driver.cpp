@@ -240,7 +240,11 @@ void CheckMenuHelp(HWND frame) {
   }
 }
 
-void Pump(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+// Posted keys are handled by the program's own loop in their order: wait until it shows.
+template <typename Condition> bool WaitFor(Condition done) {
+  for (int i = 0; i < 500 && !done(); ++i) Sleep(10);
+  return done();
+}
 
 // The packed result, since pointers into this process mean nothing to the program.
 DWORD Selection(HWND edit) { return LOWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
@@ -249,7 +253,14 @@ void PostKey(HWND edit, UINT key) {
   UINT scan = MapVirtualKeyW(key, 0);
   PostMessageW(edit, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
   PostMessageW(edit, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (1u << 30) | (1u << 31)));
-  Pump(150);
+}
+
+// Moves the caret with a remapped key and waits for it: everything posted before has
+// been handled by then, the characters of earlier keys included.
+bool MoveAndWait(HWND edit, UINT key, int move) {
+  DWORD target = static_cast<DWORD>(static_cast<int>(Selection(edit)) + move);
+  PostKey(edit, key);
+  return WaitFor([&] { return Selection(edit) == target; });
 }
 
 void CheckKeys(HWND frame) {
@@ -260,44 +271,43 @@ void CheckKeys(HWND frame) {
   }
   HWND edit = EditOf(views[0]);
   std::wstring before = Text(edit);
-  // Line 1, first digit of byte 0: column 5 of the second line.
+  // Line 1, first digit of byte 0: column 5 of the second line. Typing a digit that differs.
   DWORD position = HexDumpLineChars + 5;
+  UINT digit = before[position] == L'a' ? '7' : 'A';
+  wchar_t typed = digit == 'A' ? L'a' : L'7'; // posted keys carry no Shift state
   SendMessageW(edit, EM_SETSEL, position, position);
-  PostKey(edit, 'A');
+  PostKey(edit, digit);
+  WaitFor([&] { return Text(edit) != before; });
   std::wstring after = Text(edit);
-  size_t changed = 0, where = 0;
-  for (size_t i = 0; i < before.size() && i < after.size(); ++i) {
-    if (before[i] != after[i]) {
-      ++changed;
-      where = i;
-    }
-  }
-  Check(after.size() == before.size() && changed == (before[position] == L'a' ? 0u : 1u) && after[position] == L'a',
-        "a hex digit key overwrites exactly one digit", L"changed " + std::to_wstring(changed) + L" at " +
-                                                            std::to_wstring(where));
-  Check(Selection(edit) == position + 1, "the caret moves past the typed digit");
+  size_t changed = 0;
+  for (size_t i = 0; i < before.size() && i < after.size(); ++i) changed += before[i] != after[i];
+  Check(after.size() == before.size() && changed == 1 && after[position] == typed,
+        "a hex digit key overwrites exactly one digit", L"changed " + std::to_wstring(changed));
+  Check(WaitFor([&] { return Selection(edit) == position + 1; }), "the caret moves past the typed digit");
 
   PostKey(edit, 'G'); // not a hex digit: dropped
-  Check(Text(edit) == after, "a non-hex key changes nothing");
+  bool moved = MoveAndWait(edit, 'L', +1);
+  Check(moved && Text(edit) == after, "a non-hex key changes nothing");
 
   struct {
     UINT key;
     int move;
     const char *what;
   } const moves[] = {
-      {'H', -1, "H moves left"}, {'L', +1, "L moves right"},  {VK_BACK, -1, "Backspace moves left, deletes nothing"},
+      {'H', -1, "H moves left"}, {'L', +1, "L moves right"},  {VK_BACK, -1, "Backspace moves left"},
       {'W', +1, "W moves right"}, {VK_SPACE, +1, "Space moves right"}, {'J', HexDumpLineChars, "J moves down"},
-      {'K', -HexDumpLineChars, "K moves up"}, {VK_RETURN, HexDumpLineChars, "Enter moves down, no line break"},
+      {'K', -HexDumpLineChars, "K moves up"}, {VK_RETURN, HexDumpLineChars, "Enter moves down"},
+      {VK_TAB, +1, "Tab moves right"},
   };
   for (const auto &m : moves) {
     DWORD from = Selection(edit);
-    PostKey(edit, m.key);
-    Check(Selection(edit) == static_cast<DWORD>(static_cast<int>(from) + m.move) && Text(edit) == after, m.what,
+    Check(MoveAndWait(edit, m.key, m.move), m.what,
           L"from " + std::to_wstring(from) + L" to " + std::to_wstring(Selection(edit)));
   }
   PostKey(edit, VK_ESCAPE);
-  DWORD home = Selection(edit);
-  Check(home % HexDumpLineChars == 0 && Text(edit) == after, "Esc moves to the start of the line");
+  Check(WaitFor([&] { return Selection(edit) % HexDumpLineChars == 0; }), "Esc moves to the start of the line");
+  MoveAndWait(edit, 'L', +1);
+  Check(Text(edit) == after, "moving keys typed nothing: no deletion, no line break");
 }
 
 int WaitReady(int views, int reports) {
@@ -307,7 +317,7 @@ int WaitReady(int views, int reports) {
       bool filled = true;
       for (HWND view : Views(frame)) filled = filled && SendMessageW(EditOf(view), WM_GETTEXTLENGTH, 0, 0) > 0;
       if (filled) {
-        Pump(300);
+        Sleep(300);
         return 0;
       }
     }
