@@ -327,14 +327,16 @@ int WaitReady(int views, int reports) {
   return 1;
 }
 
+// Exit is refused while the scan runs; offer it until the frame is gone. Without a window
+// manager, Wine can take seconds to destroy a shown top-level window.
 int Exit() {
-  for (int i = 0; i < 100; ++i) {
+  for (int i = 0; i < 600; ++i) {
     HWND frame = Frame();
     if (frame == nullptr) return 0;
-    PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
+    if (i % 10 == 0) PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
     Sleep(100);
   }
-  printf("FAIL File > Exit did not end the program\n");
+  printf("FAIL File > Exit did not end the program within a minute\n");
   return 1;
 }
 
