@@ -3,6 +3,9 @@
 #ifndef TARNWICK_RES_RESOURCE_H
 #define TARNWICK_RES_RESOURCE_H
 
+// Every user loads strings into buffers of this many characters.
+#define RESOURCE_STRING_CHARS 256
+
 // Resources
 #define IDR_MAINMENU 2
 #define IDR_ACCELERATORS 2

@@ -6,8 +6,6 @@
 #include "shell/shell_globals.h"
 #include "shell/size_bar.h"
 
-enum { MenuHelpChars = 256 };
-
 static void SendToMdiClient(UINT message, WPARAM wParam) {
   if (MdiClient) SendMessageW(MdiClient, message, wParam, 0);
 }
@@ -50,16 +48,16 @@ void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code) {
 
 void ShowMenuHelp(HWND frame, UINT id) {
   HINSTANCE instance = (HINSTANCE)GetWindowLongPtrW(frame, GWLP_HINSTANCE);
-  WCHAR text[MenuHelpChars];
+  WCHAR text[RESOURCE_STRING_CHARS];
   text[0] = 0;
   MenuHelpSource source = DecideMenuHelp(id);
   if (source.kind == MenuHelpWindowList) {
-    WCHAR format[MenuHelpChars];
-    if (LoadStringW(instance, source.stringId, format, MenuHelpChars))
+    WCHAR format[RESOURCE_STRING_CHARS];
+    if (LoadStringW(instance, source.stringId, format, RESOURCE_STRING_CHARS))
       wsprintfW(text, format, source.windowNumber);
   } else if (source.kind == MenuHelpString) {
     // Items without a string, such as system-menu commands, leave the text empty.
-    if (!LoadStringW(instance, source.stringId, text, MenuHelpChars)) text[0] = 0;
+    if (!LoadStringW(instance, source.stringId, text, RESOURCE_STRING_CHARS)) text[0] = 0;
   }
   if (StatusBar) SetWindowTextW(StatusBar, text);
 }

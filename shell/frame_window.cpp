@@ -11,8 +11,8 @@
 #include "shell/size_bar.h"
 
 ATOM RegisterFrameClass(HINSTANCE instance) {
-  WCHAR className[256];
-  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, 256)) return 0;
+  WCHAR className[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, RESOURCE_STRING_CHARS)) return 0;
   WNDCLASSEXW wc;
   ZeroMemory(&wc, sizeof wc);
   wc.cbSize = sizeof wc;
@@ -36,8 +36,8 @@ static HWND CreateFrameChild(HWND frame, HINSTANCE instance, DWORD exStyle, cons
 
 void OnFrameCreate(HWND frame) {
   HINSTANCE instance = (HINSTANCE)GetWindowLongPtrW(frame, GWLP_HINSTANCE);
-  WCHAR sizeBarClass[256];
-  if (!LoadStringW(instance, IDS_SIZEBAR_CLASS, sizeBarClass, 256)) sizeBarClass[0] = 0;
+  WCHAR sizeBarClass[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_SIZEBAR_CLASS, sizeBarClass, RESOURCE_STRING_CHARS)) sizeBarClass[0] = 0;
 
   SizeBar = CreateFrameChild(frame, instance, WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, sizeBarClass,
                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, SizeBarId);

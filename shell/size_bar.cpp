@@ -6,8 +6,8 @@
 #include "shell/shell_globals.h"
 
 ATOM RegisterSizeBarClass(HINSTANCE instance) {
-  WCHAR className[256];
-  if (!LoadStringW(instance, IDS_SIZEBAR_CLASS, className, 256)) return 0;
+  WCHAR className[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_SIZEBAR_CLASS, className, RESOURCE_STRING_CHARS)) return 0;
   WNDCLASSEXW wc;
   ZeroMemory(&wc, sizeof wc);
   wc.cbSize = sizeof wc;

@@ -10,17 +10,14 @@
 #include "view/hex_dump.h"
 #include "view/volume_view.h"
 
-enum {
-  ResourceStringChars = 256,
-  DumpBytes = 4096,
-};
+enum { DumpBytes = 4096 };
 
 // The accelerator table for the scan's message pump, which takes no arguments.
 static HACCEL StartupAccelerators;
 
 BOOL ActivateRunningInstance(HINSTANCE instance) {
-  WCHAR className[ResourceStringChars];
-  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, ResourceStringChars)) return FALSE;
+  WCHAR className[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, RESOURCE_STRING_CHARS)) return FALSE;
   HWND running = FindWindowW(className, NULL);
   if (!running) return FALSE;
   if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
@@ -34,10 +31,10 @@ static BOOL RegisterClasses(HINSTANCE instance) {
 }
 
 static HWND CreateFrame(HINSTANCE instance) {
-  WCHAR className[ResourceStringChars];
-  WCHAR title[ResourceStringChars];
-  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, ResourceStringChars)) return NULL;
-  if (!LoadStringW(instance, IDS_FRAME_TITLE, title, ResourceStringChars)) title[0] = 0;
+  WCHAR className[RESOURCE_STRING_CHARS];
+  WCHAR title[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_FRAME_CLASS, className, RESOURCE_STRING_CHARS)) return NULL;
+  if (!LoadStringW(instance, IDS_FRAME_TITLE, title, RESOURCE_STRING_CHARS)) title[0] = 0;
   return CreateWindowExW(WS_EX_ACCEPTFILES, className, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                          CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, NULL, NULL, instance, NULL);
 }

@@ -10,7 +10,6 @@
 BOOL(WINAPI *ViewChooseFont)(LPCHOOSEFONTW) = ChooseFontW;
 
 enum {
-  ClassNameChars = 64,
   ViewWidth = 600,
   ViewHeight = 400,
   ViewMinTrackWidth = 585,
@@ -83,8 +82,8 @@ void ApplyPendingCaret(void) {
 }
 
 ATOM RegisterVolumeViewClass(HINSTANCE instance) {
-  static WCHAR className[ClassNameChars];
-  if (LoadStringW(instance, IDS_VIEW_CLASS, className, ClassNameChars) <= 0) {
+  WCHAR className[RESOURCE_STRING_CHARS];
+  if (LoadStringW(instance, IDS_VIEW_CLASS, className, RESOURCE_STRING_CHARS) <= 0) {
     return 0;
   }
   WNDCLASSEXW windowClass;
@@ -103,9 +102,9 @@ ATOM RegisterVolumeViewClass(HINSTANCE instance) {
 }
 
 HWND CreateVolumeView(HWND mdiClient, const WCHAR *title) {
-  WCHAR className[ClassNameChars];
+  WCHAR className[RESOURCE_STRING_CHARS];
   HINSTANCE instance = WindowInstance(mdiClient);
-  if (LoadStringW(instance, IDS_VIEW_CLASS, className, ClassNameChars) <= 0) {
+  if (LoadStringW(instance, IDS_VIEW_CLASS, className, RESOURCE_STRING_CHARS) <= 0) {
     return 0;
   }
   HWND view = CreateMDIWindowW(className, title, WS_CHILD | WS_MINIMIZE | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
