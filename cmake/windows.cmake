@@ -1,8 +1,13 @@
 # Windows build (mingw-w64): the program, its tests and the end-to-end driver.
 enable_language(RC)
 
-# Tests run under this build tree's own Wine prefix.
+# Tests run under this build tree's own Wine prefix, with the loader for this architecture.
 set(TARNWICK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(TARNWICK_WINE_ARCH win32)
+else()
+  set(TARNWICK_WINE_ARCH win64)
+endif()
 configure_file(cmake/wine-exec.in ${CMAKE_BINARY_DIR}/wine-exec @ONLY USE_SOURCE_PERMISSIONS)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-exec)
 
@@ -48,3 +53,7 @@ target_link_options(Tarnwick PRIVATE -static -municode -s ${WIN_SUBSYSTEM_VERSIO
 if(NOT TARNWICK_PROGRAM_ONLY)
   include(cmake/windows_tests.cmake)
 endif()
+
+# The program's import table and PE header (no Wine needed): loads on Windows 2000 (32-bit),
+# opens nothing it could write through.
+add_test(NAME imports COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check-imports $<TARGET_FILE:Tarnwick> ${CMAKE_OBJDUMP})
