@@ -161,10 +161,28 @@ struct AboutRun {
   HWND dialog;
   BOOL ownerDisabled;
   std::wstring caption;
+  std::wstring cutLabels;  // labels wider than their control, which wraps them
   int ticks;
   BOOL closed;
 };
 AboutRun About;
+
+BOOL CALLBACK FindCutLabel(HWND control, LPARAM) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  std::wstring text = WindowText(control);
+  if (lstrcmpiW(name, L"Static") != 0 || text.empty()) return TRUE;
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), (int)text.size(), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  RECT rc;
+  GetClientRect(control, &rc);
+  if (size.cx > rc.right) About.cutLabels += text + L"|";
+  return TRUE;
+}
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM) {
   wchar_t name[64] = {};
@@ -191,6 +209,7 @@ void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
   }
   if (About.caption.empty()) {
     About.caption = WindowText(About.dialog);
+    EnumChildWindows(About.dialog, FindCutLabel, 0);
     About.ownerDisabled = !IsWindowEnabled(FrameWindow);
     HWND focus = GetFocus();
     switch (About.way) {
@@ -213,11 +232,12 @@ void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(Commands, AboutOpensOverTheFrameAndClosesEveryWay) {
   for (int way = 0; way < 4; ++way) {
-    About = AboutRun{way, NULL, FALSE, L"", 0, FALSE};
+    About = AboutRun{way, NULL, FALSE, L"", L"", 0, FALSE};
     UINT_PTR timer = SetTimer(NULL, 0, 20, CloseAbout);
     Command(IDM_HELP_ABOUT);
     KillTimer(NULL, timer);
     EXPECT_EQ(L"About Tarnwick", About.caption) << way;
+    EXPECT_EQ(L"", About.cutLabels) << way;
     EXPECT_TRUE(About.ownerDisabled) << way;
     EXPECT_LE(About.ticks, 50) << "way " << way << " did not close the box";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));
