@@ -43,6 +43,51 @@ TEST_F(Commands, OtherIdsGoToTheActiveViewWithTheirCode) {
   for (const RecordedCommand &c : RecordedCommands) EXPECT_EQ(view, c.view);
 }
 
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(NULL)) return L"(clipboard busy)";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const wchar_t *p = data ? static_cast<const wchar_t *>(GlobalLock(data)) : nullptr) {
+    text = p;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(Commands, EditKeysActOnTheLogPaneWhileItHasTheFocus) {
+  CreateRecordingView(L"one");
+  SetWindowTextW(LogPane, L"first line\r\nsecond");
+  SendMessageW(LogPane, EM_SETSEL, 6, 10);
+  SetFocus(LogPane);
+  ASSERT_EQ(LogPane, GetFocus());
+  OpenClipboard(NULL);
+  EmptyClipboard();
+  CloseClipboard();
+
+  Command(IDM_EDIT_COPY, 1);
+  EXPECT_EQ(L"line", ClipboardText());
+  Command(IDM_EDIT_PASTE, 1);
+  Command(IDM_EDIT_UNDO, 0);
+  Command(IDM_EDIT_SELECT_ALL, 0);
+  DWORD start = 0, end = 0;
+  SendMessageW(LogPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(0u, start);
+  EXPECT_EQ(18u, end);
+  Command(IDM_VIEW_FONT, 0);
+  std::vector<WORD> ids;  // the pane's own notifications aside
+  for (const RecordedCommand &c : RecordedCommands) {
+    if (c.id != LogPaneId) ids.push_back(c.id);
+  }
+  EXPECT_EQ(std::vector<WORD>{IDM_VIEW_FONT}, ids);
+
+  SetFocus(FrameWindow);
+  RecordedCommands.clear();  // the pane's focus notification
+  Command(IDM_EDIT_COPY, 1);
+  ASSERT_EQ(1u, RecordedCommands.size());
+  EXPECT_EQ(IDM_EDIT_COPY, RecordedCommands[0].id);
+}
+
 TEST_F(Commands, OnlyTheActiveViewReceivesThem) {
   HWND first = CreateRecordingView(L"one");
   HWND second = CreateRecordingView(L"two");
