@@ -45,7 +45,7 @@ set(TARNWICK_MANIFEST_RC ${CMAKE_SOURCE_DIR}/res/manifest.rc)
 set_source_files_properties(${TARNWICK_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/res/tarnwick.manifest)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
-add_executable(Tarnwick WIN32 shell/main.cpp shell/quiet_runtime.cpp ${TARNWICK_RC} ${TARNWICK_MANIFEST_RC})
+add_executable(Tarnwick WIN32 shell/main.cpp ${TARNWICK_RC} ${TARNWICK_MANIFEST_RC})
 target_compile_options(Tarnwick PRIVATE ${TARNWICK_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(Tarnwick PRIVATE tarnwick_win)
 # Reproducible: no link time stamp, so no changing checksum either.

@@ -8,15 +8,26 @@ WCHAR DebugLog[DebugLogChars];
 HWND LogPane;
 void(WINAPI *LogClock)(LPSYSTEMTIME) = GetLocalTime;
 
-// The system's text for code, allocated by the system, or null when it has none.
 // Insert markers (%1 and the like) are left as they stand: no arguments are supplied.
-static WCHAR *AllocSystemMessage(DWORD code) {
-  WCHAR *message = NULL;
+void LoadSystemMessage(SystemMessage *message, DWORD code) {
+  message->allocated = NULL;
   DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS;
-  if (FormatMessageW(flags, NULL, code, 0x0400, reinterpret_cast<LPWSTR>(&message), 0, NULL) == 0) {
-    return NULL;
+  if (FormatMessageW(flags, NULL, code, 0x0400, reinterpret_cast<LPWSTR>(&message->allocated), 0, NULL) != 0 &&
+      message->allocated != NULL) {
+    message->text = message->allocated;
+    return;
   }
-  return message;
+  message->allocated = NULL;
+  wsprintfW(message->fallback, L"Unknown error 0x%08X (%u)\r\n", code, code);
+  message->text = message->fallback;
+}
+
+void FreeSystemMessage(SystemMessage *message) {
+  if (message->allocated != NULL) {
+    LocalFree(message->allocated);
+  }
+  message->allocated = NULL;
+  message->text = NULL;
 }
 
 static void RefreshLogPane(void) {
@@ -40,13 +51,9 @@ void LogEvent(const WCHAR *text, DWORD code) {
     text = L"";
   }
 
-  WCHAR *allocated = AllocSystemMessage(code);
-  WCHAR fallback[64];
-  const WCHAR *message = allocated;
-  if (message == NULL) {
-    wsprintfW(fallback, L"Unknown error 0x%08X (%u)\r\n", code, code);
-    message = fallback;
-  }
+  SystemMessage system;
+  LoadSystemMessage(&system, code);
+  const WCHAR *message = system.text;
 
   int length = RollLog(DebugLog, lstrlenW(DebugLog), lstrlenW(text), lstrlenW(message), DebugLogChars);
   int written = wsprintfW(DebugLog + length, L"%5d.%02d.%02d.%02d.%02d.%02d.%03d %s : %s", now.wYear, now.wMonth, now.wDay,
@@ -58,9 +65,7 @@ void LogEvent(const WCHAR *text, DWORD code) {
     written = EntryLimit - 1;
   }
   DebugLog[length + written] = L'\0';
-  if (allocated != NULL) {
-    LocalFree(allocated);
-  }
+  FreeSystemMessage(&system);
   RefreshLogPane();
   // Callers may read the last error after logging it.
   SetLastError(lastError);

@@ -30,7 +30,8 @@ extern VolumeList VolumeTable;
 typedef void (*ScanYield)(void);
 typedef void (*VolumePresent)(VolumeRecord *record);
 
-// Fills VolumeTable and assigns drive letters; FALSE when enumeration cannot start.
+// Fills VolumeTable and assigns drive letters; FALSE when enumeration cannot start, with
+// the last error set to the reason.
 BOOL ScanVolumes(ScanYield yield);
 void OpenVolumeRecord(VolumeRecord *record);
 // Writes each record's title line into its textBuffer, logs it, then calls present.

@@ -1,5 +1,6 @@
 #include "shell/frame_commands.h"
 
+#include "log/debug_log.h"
 #include "res/resource.h"
 #include "shell/about_box.h"
 #include "shell/menu_help.h"
@@ -12,6 +13,15 @@ static void SendToMdiClient(UINT message, WPARAM wParam) {
 
 static void ForwardToView(HWND view, UINT id, LPARAM lParam, UINT code) {
   if (view) SendMessageW(view, WM_COMMAND, MAKEWPARAM(id, code), lParam);
+}
+
+// The read-only log pane, while it has the focus, takes Copy and Select All and ignores
+// Undo and Paste. FALSE when the command belongs to the active view instead.
+static BOOL EditLogPane(UINT id) {
+  if (!LogPane || GetFocus() != LogPane) return FALSE;
+  if (id == IDM_EDIT_COPY) SendMessageW(LogPane, WM_COPY, 0, 0);
+  if (id == IDM_EDIT_SELECT_ALL) SendMessageW(LogPane, EM_SETSEL, 0, -1);
+  return TRUE;
 }
 
 void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code) {
@@ -39,6 +49,12 @@ void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code) {
     break;
   case IDM_HELP_ABOUT:
     AboutBox(frame);
+    break;
+  case IDM_EDIT_UNDO:
+  case IDM_EDIT_COPY:
+  case IDM_EDIT_PASTE:
+  case IDM_EDIT_SELECT_ALL:
+    if (!EditLogPane(id)) ForwardToView(view, id, lParam, code);
     break;
   default:
     ForwardToView(view, id, lParam, code);

@@ -5,7 +5,8 @@
 #include <windows.h>
 
 // Carries out Exit, Window > Debug, the arrangement commands and About; swallows
-// Open; forwards every other id, with its code, to the active view.
+// Open; gives Undo, Copy, Paste and Select All to the log pane while it has the focus;
+// forwards every other id, with its code, to the active view.
 void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code);
 // Puts the help line of item id (0: nothing) into the StatusBar.
 void ShowMenuHelp(HWND frame, UINT id);

@@ -74,6 +74,9 @@ LRESULT CALLBACK SizeBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   case WM_LBUTTONDBLCLK:
   case WM_RBUTTONDBLCLK:
   case WM_MBUTTONDBLCLK:
+  case WM_NCLBUTTONDBLCLK: // the bar is all border: an uncaptured double-click lands here
+  case WM_NCRBUTTONDBLCLK:
+  case WM_NCMBUTTONDBLCLK:
     OnSizeBarDoubleClick();
     return 0;
   default:

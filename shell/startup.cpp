@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "log/debug_log.h"
 #include "res/resource.h"
 #include "scan/fs_signature.h"
 #include "shell/frame_window.h"
@@ -88,19 +89,43 @@ static void RunMainLoop(HACCEL accelerators) {
   while (GetMessageW(&msg, NULL, 0, 0) > 0) DispatchUnlessTranslated(&msg, FrameWindow, accelerators);
 }
 
+// Tells the user what stopped the start, with the system's text for error, over the frame
+// when there is one; gives back exitCode.
+static int FailStartup(HINSTANCE instance, int exitCode, const WCHAR *what, DWORD error) {
+  WCHAR title[RESOURCE_STRING_CHARS];
+  if (!LoadStringW(instance, IDS_FRAME_TITLE, title, RESOURCE_STRING_CHARS)) title[0] = 0;
+  SystemMessage system;
+  LoadSystemMessage(&system, error);
+  WCHAR text[1024]; // what wsprintfW writes at most
+  int length = wsprintfW(text, L"Tarnwick %s\r\n\r\n%s", what, system.text);
+  FreeSystemMessage(&system);
+  while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n')) text[--length] = 0;
+  MessageBoxW(FrameWindow, text, title, MB_OK | MB_ICONERROR);
+  return exitCode;
+}
+
 int TarnwickMain(HINSTANCE instance) {
   if (ActivateRunningInstance(instance)) return 0;
-  if (!RegisterClasses(instance)) return 0;
+  if (!RegisterClasses(instance)) {
+    DWORD error = GetLastError();
+    return FailStartup(instance, StartupClassesFailed, L"could not register its window classes.", error);
+  }
   InitCommonControls();
 
   FrameWindow = CreateFrame(instance);
-  if (!FrameWindow) return 0;
+  if (!FrameWindow) {
+    DWORD error = GetLastError();
+    return FailStartup(instance, StartupFrameFailed, L"could not create its main window.", error);
+  }
   HMENU windowMenu = FindWindowMenu(GetMenu(FrameWindow));
   MdiClient = CreateMdiClient(FrameWindow, windowMenu);
   ShowWindow(FrameWindow, SW_SHOW);
 
   StartupAccelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-  if (!ScanVolumes(PumpStartupMessages)) return 0;
+  if (!ScanVolumes(PumpStartupMessages)) {
+    DWORD error = GetLastError();
+    return FailStartup(instance, StartupScanFailed, L"could not list the disk volumes.", error);
+  }
   ReportVolumes(PumpStartupMessages, PresentVolume);
   ReadyFlag = 1;
 

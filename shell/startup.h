@@ -6,7 +6,15 @@
 
 #include "scan/volume_scan.h"
 
-// The whole program; always returns the exit code 0.
+// Exit codes of a start that failed; each failure is also shown in a message box.
+enum {
+  StartupClassesFailed = 1, // a window class could not be registered
+  StartupFrameFailed = 2,   // the frame window could not be created
+  StartupScanFailed = 3,    // volume enumeration could not start
+};
+
+// The whole program. Returns 0 after the frame has been closed and when a running
+// instance took over; one of the codes above when the start failed.
 int TarnwickMain(HINSTANCE instance);
 
 // Finds a running frame by its class (string 2); restores it when minimised and brings

@@ -43,6 +43,51 @@ TEST_F(Commands, OtherIdsGoToTheActiveViewWithTheirCode) {
   for (const RecordedCommand &c : RecordedCommands) EXPECT_EQ(view, c.view);
 }
 
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(NULL)) return L"(clipboard busy)";
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const wchar_t *p = data ? static_cast<const wchar_t *>(GlobalLock(data)) : nullptr) {
+    text = p;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(Commands, EditKeysActOnTheLogPaneWhileItHasTheFocus) {
+  CreateRecordingView(L"one");
+  SetWindowTextW(LogPane, L"first line\r\nsecond");
+  SendMessageW(LogPane, EM_SETSEL, 6, 10);
+  SetFocus(LogPane);
+  ASSERT_EQ(LogPane, GetFocus());
+  OpenClipboard(NULL);
+  EmptyClipboard();
+  CloseClipboard();
+
+  Command(IDM_EDIT_COPY, 1);
+  EXPECT_EQ(L"line", ClipboardText());
+  Command(IDM_EDIT_PASTE, 1);
+  Command(IDM_EDIT_UNDO, 0);
+  Command(IDM_EDIT_SELECT_ALL, 0);
+  DWORD start = 0, end = 0;
+  SendMessageW(LogPane, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(0u, start);
+  EXPECT_EQ(18u, end);
+  Command(IDM_VIEW_FONT, 0);
+  std::vector<WORD> ids;  // the pane's own notifications aside
+  for (const RecordedCommand &c : RecordedCommands) {
+    if (c.id != LogPaneId) ids.push_back(c.id);
+  }
+  EXPECT_EQ(std::vector<WORD>{IDM_VIEW_FONT}, ids);
+
+  SetFocus(FrameWindow);
+  RecordedCommands.clear();  // the pane's focus notification
+  Command(IDM_EDIT_COPY, 1);
+  ASSERT_EQ(1u, RecordedCommands.size());
+  EXPECT_EQ(IDM_EDIT_COPY, RecordedCommands[0].id);
+}
+
 TEST_F(Commands, OnlyTheActiveViewReceivesThem) {
   HWND first = CreateRecordingView(L"one");
   HWND second = CreateRecordingView(L"two");
@@ -161,10 +206,28 @@ struct AboutRun {
   HWND dialog;
   BOOL ownerDisabled;
   std::wstring caption;
+  std::wstring cutLabels;  // labels wider than their control, which wraps them
   int ticks;
   BOOL closed;
 };
 AboutRun About;
+
+BOOL CALLBACK FindCutLabel(HWND control, LPARAM) {
+  wchar_t name[64] = {};
+  GetClassNameW(control, name, 64);
+  std::wstring text = WindowText(control);
+  if (lstrcmpiW(name, L"Static") != 0 || text.empty()) return TRUE;
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), (int)text.size(), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  RECT rc;
+  GetClientRect(control, &rc);
+  if (size.cx > rc.right) About.cutLabels += text + L"|";
+  return TRUE;
+}
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM) {
   wchar_t name[64] = {};
@@ -191,6 +254,7 @@ void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
   }
   if (About.caption.empty()) {
     About.caption = WindowText(About.dialog);
+    EnumChildWindows(About.dialog, FindCutLabel, 0);
     About.ownerDisabled = !IsWindowEnabled(FrameWindow);
     HWND focus = GetFocus();
     switch (About.way) {
@@ -213,11 +277,12 @@ void CALLBACK CloseAbout(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(Commands, AboutOpensOverTheFrameAndClosesEveryWay) {
   for (int way = 0; way < 4; ++way) {
-    About = AboutRun{way, NULL, FALSE, L"", 0, FALSE};
+    About = AboutRun{way, NULL, FALSE, L"", L"", 0, FALSE};
     UINT_PTR timer = SetTimer(NULL, 0, 20, CloseAbout);
     Command(IDM_HELP_ABOUT);
     KillTimer(NULL, timer);
     EXPECT_EQ(L"About Tarnwick", About.caption) << way;
+    EXPECT_EQ(L"", About.cutLabels) << way;
     EXPECT_TRUE(About.ownerDisabled) << way;
     EXPECT_LE(About.ticks, 50) << "way " << way << " did not close the box";
     EXPECT_TRUE(IsWindowEnabled(FrameWindow));

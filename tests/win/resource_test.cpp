@@ -177,7 +177,7 @@ struct ControlRow {
 };
 
 const DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
-const wchar_t kRightsLine[] = L"Copyright (C) 2026 The Tarnwick authors";
+const wchar_t kRightsLine[] = L"(C) 2026 Tarnwick authors";
 
 const ControlRow kAboutControls[] = {
     {kButtonAtom, IDOK, L"OK", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 64, 54, 55, 14},

@@ -12,6 +12,7 @@
 #include "shell/size_bar.h"
 #include "shell/startup.h"
 #include "shell_test_support.h"
+#include "system_text.h"
 #include "view/hex_dump.h"
 
 namespace {
@@ -140,25 +141,74 @@ TEST_F(Startup, RunningInstanceIsRestoredAndBroughtForward) {
   DestroyWindow(first);
 }
 
-TEST_F(Startup, FailedClassRegistrationEndsQuietly) {
+// The message box of a failed start, read and closed from inside its modal loop.
+struct FailureBox {
+  HWND owner;
+  std::wstring caption;
+  std::wstring text;
+  int ticks;
+};
+FailureBox Box;
+
+BOOL CALLBACK ReadAndEndBox(HWND window, LPARAM) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  Box.owner = GetWindow(window, GW_OWNER);
+  Box.caption = WindowText(window);
+  Box.text = WindowText(GetDlgItem(window, 0xFFFF));
+  EndDialog(window, IDOK);
+  return FALSE;
+}
+
+void CALLBACK CloseFailureBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), ReadAndEndBox, 0);
+  if (!Box.caption.empty() || ++Box.ticks > 200) {
+    KillTimer(NULL, timer);
+    if (Box.caption.empty()) PostQuitMessage(0);  // ends any modal loop that shows no box
+  }
+}
+
+std::wstring WithoutLineBreak(std::wstring text) {
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n')) text.pop_back();
+  return text;
+}
+
+int StartWithFailureBox() {
+  Box = FailureBox{};
+  UINT_PTR timer = SetTimer(NULL, 0, 20, CloseFailureBox);
+  int code = TarnwickMain(TestInstance());
+  KillTimer(NULL, timer);
+  return code;
+}
+
+TEST_F(Startup, FailedClassRegistrationIsReported) {
   HWND blocker = CreatePlainWindow(LoadTestString(IDS_SIZEBAR_CLASS));
   ASSERT_NE(nullptr, blocker);
-  EXPECT_EQ(0, TarnwickMain(TestInstance()));
+  EXPECT_EQ(StartupClassesFailed, StartWithFailureBox());
   EXPECT_EQ(nullptr, FrameWindow);
   EXPECT_EQ(nullptr, FindWindowW(LoadTestString(IDS_FRAME_CLASS).c_str(), NULL));
   EXPECT_FALSE(ClassRegistered(IDS_VIEW_CLASS));
+  EXPECT_EQ(nullptr, Box.owner);
+  EXPECT_EQ(L"Tarnwick", Box.caption);
+  EXPECT_EQ(0u, Box.text.find(L"Tarnwick could not register its window classes."));
+  EXPECT_NE(std::wstring::npos, Box.text.find(WithoutLineBreak(SystemText(ERROR_CLASS_ALREADY_EXISTS)))) << Box.text;
   DestroyWindow(blocker);
 }
 
-TEST_F(Startup, FailedEnumerationEndsBeforeTheMainLoop) {
+TEST_F(Startup, FailedEnumerationIsReportedBeforeTheMainLoop) {
   FakeMachine machine;
   machine.findFirstError = ERROR_ACCESS_DENIED;
   PlayFakeMachine(&machine);
-  EXPECT_EQ(0, TarnwickMain(TestInstance()));
+  EXPECT_EQ(StartupScanFailed, StartWithFailureBox());
   ASSERT_NE(nullptr, FrameWindow);
   EXPECT_TRUE(IsWindowVisible(FrameWindow));
   EXPECT_EQ(0, ReadyFlag);
   EXPECT_NE(std::wstring(DebugLog).find(L"FindFirstVolume failed"), std::wstring::npos);
+  EXPECT_EQ(FrameWindow, Box.owner);
+  EXPECT_EQ(L"Tarnwick", Box.caption);
+  EXPECT_EQ(0u, Box.text.find(L"Tarnwick could not list the disk volumes."));
+  EXPECT_NE(std::wstring::npos, Box.text.find(WithoutLineBreak(SystemText(ERROR_ACCESS_DENIED)))) << Box.text;
 }
 
 // The end-to-end run: checks made from inside the scan and from inside the main loop.
