@@ -96,9 +96,12 @@ static int FailStartup(HINSTANCE instance, int exitCode, const WCHAR *what, DWOR
   if (!LoadStringW(instance, IDS_FRAME_TITLE, title, RESOURCE_STRING_CHARS)) title[0] = 0;
   SystemMessage system;
   LoadSystemMessage(&system, error);
-  WCHAR text[1024]; // what wsprintfW writes at most
+  WCHAR text[1024 + 1]; // wsprintfW writes at most 1024 characters, then without a terminator
   int length = wsprintfW(text, L"Tarnwick %s\r\n\r\n%s", what, system.text);
   FreeSystemMessage(&system);
+  if (length < 0) length = 0;
+  if (length > 1024) length = 1024;
+  text[length] = 0;
   while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n')) text[--length] = 0;
   MessageBoxW(FrameWindow, text, title, MB_OK | MB_ICONERROR);
   return exitCode;
