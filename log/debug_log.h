@@ -11,9 +11,6 @@ enum { DebugLogChars = 65536 };
 
 extern WCHAR DebugLog[DebugLogChars];
 
-// The log pane's edit control; null until the frame creates it.
-extern HWND LogPane;
-
 // Local time source; tests replace it to fix the time stamp.
 extern void(WINAPI *LogClock)(LPSYSTEMTIME);
 

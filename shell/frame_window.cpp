@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "log/debug_log.h"
 #include "res/resource.h"
 #include "shell/frame_commands.h"
 #include "shell/layout.h"

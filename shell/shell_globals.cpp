@@ -3,6 +3,7 @@
 HWND FrameWindow;
 HWND MdiClient;
 HWND StatusBar;
+HWND LogPane;
 HWND SizeBar;
 int ReadyFlag;
 int DebugViewFlag;

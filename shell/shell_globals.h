@@ -16,6 +16,7 @@ enum {
 extern HWND FrameWindow;
 extern HWND MdiClient;
 extern HWND StatusBar;
+extern HWND LogPane;     // the diagnostic log's edit control
 extern HWND SizeBar;     // the splitter bar; its user-data slot holds DebugPaneHeight
 extern int ReadyFlag;    // 1 once start-up has reported every volume
 extern int DebugViewFlag; // 1 while Window > Debug carries its check mark

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/shell_globals.h"
 #include "system_text.h"
 
 #include <string>

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "log/debug_log.h"
 #include "res/resource.h"
 #include "shell/frame_window.h"
 #include "shell/shell_globals.h"

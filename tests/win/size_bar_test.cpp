@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "log/debug_log.h"
 #include "res/resource.h"
 #include "shell/frame_window.h"
 #include "shell/shell_globals.h"
