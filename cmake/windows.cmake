@@ -32,6 +32,7 @@ add_library(tarnwick_win STATIC
   shell/frame_window.cpp
   shell/size_bar.cpp
   shell/frame_commands.cpp
+  shell/menu_help_line.cpp
   shell/about_box.cpp
   shell/startup.cpp
 )

@@ -1,4 +1,4 @@
-// The frame's menu commands and the status-bar help line of the highlighted menu item.
+// The frame's menu commands.
 #ifndef TARNWICK_SHELL_FRAME_COMMANDS_H
 #define TARNWICK_SHELL_FRAME_COMMANDS_H
 
@@ -8,7 +8,5 @@
 // Open; gives Undo, Copy, Paste and Select All to the log pane while it has the focus;
 // forwards every other id, with its code, to the active view.
 void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code);
-// Puts the help line of item id (0: nothing) into the StatusBar.
-void ShowMenuHelp(HWND frame, UINT id);
 
 #endif

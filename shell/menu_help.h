@@ -1,5 +1,5 @@
 // Which help line the status bar shows for a highlighted menu item.
-// No window-system calls: ShowMenuHelp loads and writes the text.
+// The decision makes no window-system calls; ShowMenuHelp loads and writes the text.
 #ifndef TARNWICK_SHELL_MENU_HELP_H
 #define TARNWICK_SHELL_MENU_HELP_H
 
@@ -24,5 +24,11 @@ struct MenuHelpSource {
 };
 
 MenuHelpSource DecideMenuHelp(unsigned id);
+
+#ifdef _WIN32
+#include <windows.h>
+// Puts the help line of item id (0: nothing) into the StatusBar.
+void ShowMenuHelp(HWND frame, UINT id);
+#endif
 
 #endif

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "log/debug_log.h"
 #include "res/resource.h"
 #include "shell/about_box.h"
 #include "shell/frame_commands.h"
 #include "shell/frame_window.h"
+#include "shell/menu_help.h"
 #include "shell/shell_globals.h"
 #include "shell/size_bar.h"
 #include "shell_test_support.h"
