@@ -1,7 +1,6 @@
 #include "view/volume_view.h"
 
 #include "res/resource.h"
-#include "shell/shell_globals.h"
 #include "view/hex_entry_filter.h"
 
 #include <stdlib.h>
@@ -161,9 +160,7 @@ static LRESULT OnViewMdiActivate(HWND view, WPARAM wParam, LPARAM lParam) {
 // A view cannot be closed: it turns into an icon and the next view becomes active.
 static LRESULT OnViewClose(HWND view) {
   ShowWindow(view, SW_MINIMIZE);
-  if (MdiClient != 0) {
-    SendMessageW(MdiClient, WM_MDINEXT, reinterpret_cast<WPARAM>(view), 0);
-  }
+  SendMessageW(GetParent(view), WM_MDINEXT, reinterpret_cast<WPARAM>(view), 0);
   return 0;
 }
 
