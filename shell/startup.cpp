@@ -107,7 +107,16 @@ static int FailStartup(HINSTANCE instance, int exitCode, const WCHAR *what, DWOR
   return exitCode;
 }
 
+// An empty card-reader slot or optical drive then fails the scan's open or read, which is
+// logged, instead of holding the scan in the system's "No Disk" box. Every other bit of the
+// mode, crash reporting included, stays as the process was given it.
+static void FailCriticalErrorsQuietly(void) {
+  UINT mode = SetErrorMode(SEM_FAILCRITICALERRORS);
+  SetErrorMode(mode | SEM_FAILCRITICALERRORS);
+}
+
 int TarnwickMain(HINSTANCE instance) {
+  FailCriticalErrorsQuietly();
   if (ActivateRunningInstance(instance)) return 0;
   if (!RegisterClasses(instance)) {
     DWORD error = GetLastError();

@@ -91,6 +91,18 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (message == WM_COMMAND || message >= WM_APP) Received.push_back(MSG{window, message, wParam, lParam, 0, {}});
   return DefWindowProcW(window, message, wParam, lParam);
 }
+LRESULT CALLBACK RecordingChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND) Received.push_back(MSG{window, message, wParam & 0xFFF0, lParam, 0, {}});
+  return DefMDIChildProcW(window, message, wParam, lParam);
+}
+
+// Posted keys carry no keyboard state, so Ctrl is held in this thread's key state.
+void HoldControl(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
 
 TEST(PumpPendingMessages, DispatchesTheQueueAndTranslatesKeysForTheirWindow) {
   WNDCLASSEXW wc = {};
@@ -120,6 +132,24 @@ TEST(PumpPendingMessages, DispatchesTheQueueAndTranslatesKeysForTheirWindow) {
   EXPECT_EQ(WM_APP + 2, Received[2].message);
   MSG msg;
   EXPECT_FALSE(PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE));
+
+  // Ctrl+F4 closes the active MDI child.
+  wc.lpfnWndProc = RecordingChildProc;
+  wc.lpszClassName = L"PumpChild";
+  RegisterClassExW(&wc);
+  MdiClient = CreateMdiClient(window, NULL);
+  HWND child = CreateMDIWindowW(L"PumpChild", L"", WS_VISIBLE, 0, 0, 100, 100, MdiClient, TestInstance(), 0);
+  ASSERT_NE(nullptr, child);
+  DrainMessages();
+  Received.clear();
+  HoldControl(true);
+  PostMessageW(child, WM_KEYDOWN, VK_F4, 0x003E0001);
+  PumpPendingMessages(accelerators);
+  HoldControl(false);
+  ASSERT_EQ(1u, Received.size());
+  EXPECT_EQ(child, Received[0].hwnd);
+  EXPECT_EQ((WPARAM)SC_CLOSE, Received[0].wParam);
+  MdiClient = NULL;
   DestroyWindow(window);
   DrainMessages();
 }
@@ -223,8 +253,10 @@ struct EndToEnd {
   int step;
   int ticks;
   HWND active;
-  WNDPROC activeProc;
+  WNDPROC viewProc;
   std::vector<std::pair<WORD, WORD>> activeCommands;
+  std::vector<std::pair<HWND, WPARAM>> sysCommands;
+  UINT errorModeDuringScan;
   // Observed once ready.
   int readyInLoop;
   int debugFlagInLoop;
@@ -241,6 +273,8 @@ EndToEnd *E2E;
 
 BOOL WINAPI ReadDuringScan(HANDLE file, LPVOID buffer, DWORD length, LPDWORD read, LPOVERLAPPED overlapped) {
   if (++E2E->reads == 2) {
+    E2E->errorModeDuringScan = SetErrorMode(0);
+    SetErrorMode(E2E->errorModeDuringScan);
     E2E->readyDuringScan = ReadyFlag;
     E2E->mdiDuringScan = RectInFrame(MdiClient);
     GetClientRect(FrameWindow, &E2E->clientDuringScan);
@@ -252,9 +286,17 @@ BOOL WINAPI ReadDuringScan(HANDLE file, LPVOID buffer, DWORD length, LPDWORD rea
   return E2E->realRead(file, buffer, length, read, overlapped);
 }
 
-LRESULT CALLBACK ActiveViewSpy(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ViewSpy(HWND view, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND && view == E2E->active) E2E->activeCommands.push_back({LOWORD(wParam), HIWORD(wParam)});
-  return CallWindowProcW(E2E->activeProc, view, message, wParam, lParam);
+  if (message == WM_SYSCOMMAND) E2E->sysCommands.push_back({view, wParam & 0xFFF0});
+  return CallWindowProcW(E2E->viewProc, view, message, wParam, lParam);
+}
+
+void SpyOnViews(WNDPROC spy) {
+  for (HWND view : E2E->views) {
+    WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(spy)));
+    if (spy == ViewSpy) E2E->viewProc = previous;
+  }
 }
 
 void CALLBACK DriveMainLoop(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -288,18 +330,24 @@ void CALLBACK DriveMainLoop(HWND, UINT, UINT_PTR timer, DWORD) {
     // The keypad slash addressed to the log pane becomes command 305 for the frame,
     // which hands it to the active view.
     E2E->active = reinterpret_cast<HWND>(SendMessageW(MdiClient, WM_MDIGETACTIVE, 0, 0));
-    if (E2E->active) {
-      E2E->activeProc = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrW(E2E->active, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ActiveViewSpy)));
-    }
+    SpyOnViews(ViewSpy);
     PostMessageW(LogPane, WM_KEYDOWN, VK_DIVIDE, 0x01350001);
     E2E->step = 1;
     return;
   }
-  if (E2E->step == 1 || E2E->ticks > 100) {
-    if (E2E->active) SetWindowLongPtrW(E2E->active, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(E2E->activeProc));
-    KillTimer(NULL, timer);
+  if (E2E->step == 1) {
+    // Ctrl+F6 moves on from the active view, then Ctrl+F4 closes the view it moved to.
+    HoldControl(true);
+    PostMessageW(E2E->active, WM_KEYDOWN, VK_F6, 0x00400001);
+    PostMessageW(E2E->active, WM_KEYDOWN, VK_F4, 0x003E0001);
     E2E->step = 2;
+    return;
+  }
+  if (E2E->step == 2 || E2E->ticks > 100) {
+    HoldControl(false);
+    SpyOnViews(E2E->viewProc);
+    KillTimer(NULL, timer);
+    E2E->step = 3;
     SendMessageW(FrameWindow, WM_CLOSE, 0, 0);
   }
 }
@@ -322,9 +370,11 @@ TEST_F(Startup, EndToEndWithTwoReadableVolumesOfThree) {
   e2e.realRead = ScanApi.readFile;
   ScanApi.readFile = ReadDuringScan;
 
+  UINT previousErrorMode = SetErrorMode(0);
   UINT_PTR timer = SetTimer(NULL, 0, 30, DriveMainLoop);
   EXPECT_EQ(0, TarnwickMain(TestInstance()));
   KillTimer(NULL, timer);
+  SetErrorMode(previousErrorMode);
 
   EXPECT_EQ(2, e2e.reads);
   EXPECT_EQ(0, e2e.readyDuringScan);
@@ -332,7 +382,9 @@ TEST_F(Startup, EndToEndWithTwoReadableVolumesOfThree) {
   // Showing the frame placed the MDI client before any other layout.
   EXPECT_EQ(e2e.clientDuringScan.right, e2e.mdiDuringScan.right);
   EXPECT_GT(e2e.mdiDuringScan.bottom, e2e.clientDuringScan.bottom / 2);
-  EXPECT_EQ(2, e2e.step) << "the main loop was not reached";
+  // No "No Disk" box can hold the scan; crash reporting is left as it was.
+  EXPECT_EQ((UINT)SEM_FAILCRITICALERRORS, e2e.errorModeDuringScan);
+  EXPECT_EQ(3, e2e.step) << "the main loop was not reached";
   EXPECT_FALSE(IsWindow(FrameWindow));
 
   EXPECT_EQ(1, e2e.readyInLoop);
@@ -361,6 +413,11 @@ TEST_F(Startup, EndToEndWithTwoReadableVolumesOfThree) {
   ASSERT_EQ(1u, e2e.activeCommands.size());
   EXPECT_EQ(IDM_EDIT_FIND, e2e.activeCommands[0].first);
   EXPECT_EQ(1, e2e.activeCommands[0].second);
+  ASSERT_EQ(2u, e2e.sysCommands.size());
+  EXPECT_EQ(e2e.active, e2e.sysCommands[0].first);
+  EXPECT_TRUE(e2e.sysCommands[0].second == SC_NEXTWINDOW || e2e.sysCommands[0].second == SC_PREVWINDOW);
+  EXPECT_NE(e2e.active, e2e.sysCommands[1].first);
+  EXPECT_EQ((WPARAM)SC_CLOSE, e2e.sysCommands[1].second);
   std::wstring log = DebugLog;
   EXPECT_NE(log.find(L"?: " + VolumeGuidName(2).substr(0, name1.size() - 1) + L" Read Error"), std::wstring::npos);
 }
