@@ -12,10 +12,10 @@ struct VolumeApi {
   HANDLE(WINAPI *createFile)(LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
                              DWORD disposition, DWORD flags, HANDLE templateFile);
   BOOL(WINAPI *readFile)(HANDLE file, LPVOID buffer, DWORD length, LPDWORD read, LPOVERLAPPED overlapped);
-  void *(*allocate)(size_t bytes);
+  void *(*allocate)(size_t bytes); // page-aligned, zero-filled; never freed
 };
 
-// Defaults to KERNEL32 and malloc.
+// Defaults to KERNEL32.
 extern VolumeApi ScanApi;
 extern const VolumeApi SystemVolumeApi;
 

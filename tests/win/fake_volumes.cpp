@@ -1,7 +1,6 @@
 #include "fake_volumes.h"
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include "scan/volume_api.h"
@@ -99,6 +98,7 @@ BOOL WINAPI FakeReadFile(HANDLE file, LPVOID buffer, DWORD length, LPDWORD read,
   }
   FakeVolume &volume = Machine->volumes[index];
   Machine->reads.push_back(volume.name);
+  Machine->readBuffers.push_back(buffer);
   if (volume.readError != 0) {
     *read = 0;
     SetLastError(volume.readError);
@@ -111,11 +111,12 @@ BOOL WINAPI FakeReadFile(HANDLE file, LPVOID buffer, DWORD length, LPDWORD read,
   return TRUE;
 }
 
+// The scan's own allocator, unless this allocation is to fail.
 void *FakeAllocate(size_t bytes) {
   if (Machine->failAllocationAfter >= 0 && Machine->allocations++ >= Machine->failAllocationAfter) {
     return nullptr;
   }
-  return malloc(bytes);
+  return SystemVolumeApi.allocate(bytes);
 }
 
 } // namespace

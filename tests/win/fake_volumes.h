@@ -35,6 +35,7 @@ struct FakeMachine {
   // What the scan did.
   std::vector<FakeOpen> opens;
   std::vector<std::wstring> reads;
+  std::vector<const void *> readBuffers;
   int findNextCalls = 0;
   int closeCalls = 0;
   int allocations = 0;

@@ -50,8 +50,8 @@ protected:
   }
   void TearDown() override {
     for (int i = 0; i < VolumeTable.count; ++i) {
-      free(VolumeTable.record[i].probeBuffer);
-      free(VolumeTable.record[i].textBuffer);
+      VirtualFree(VolumeTable.record[i].probeBuffer, 0, MEM_RELEASE);
+      VirtualFree(VolumeTable.record[i].textBuffer, 0, MEM_RELEASE);
     }
     RestoreSystemVolumes();
   }
@@ -93,6 +93,9 @@ TEST_F(ScanTest, OneNtfsVolumeOnC) {
   EXPECT_EQ(DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE), machine.opens[0].share);
   EXPECT_EQ(DWORD(OPEN_EXISTING), machine.opens[0].disposition);
   EXPECT_EQ(1, machine.closeCalls);
+  // Into whole pages, as reads without the system's cache may need.
+  ASSERT_EQ(1u, machine.readBuffers.size());
+  EXPECT_EQ(0u, reinterpret_cast<uintptr_t>(machine.readBuffers[0]) % 4096);
   // No yield after the first volume; one per letter, one per report.
   EXPECT_EQ(26 + 1, Yields);
 }
