@@ -1,8 +1,9 @@
 # Windows build (mingw-w64): the program, its tests and the end-to-end driver.
 enable_language(RC)
 
-# Tests run under this build tree's own Wine prefix, with the loader for this architecture.
-set(TARNWICK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+# Tests run under a private Wine prefix, with the loader for this architecture. A prefix holds
+# more than a gigabyte, so the scripts give every tree of one build folder the same one.
+set(TARNWICK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix of the tests")
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(TARNWICK_WINE_ARCH win32)
 else()

@@ -31,6 +31,6 @@ add_executable(e2e_driver tests/e2e/driver.cpp)
 target_compile_options(e2e_driver PRIVATE ${TARNWICK_WARNINGS})
 target_link_libraries(e2e_driver PRIVATE tarnwick_logic)
 target_link_options(e2e_driver PRIVATE -static -municode)
-add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run-e2e ${TARNWICK_WINE_ARCH} $<TARGET_FILE:Tarnwick>
-  $<TARGET_FILE:e2e_driver> ${CMAKE_BINARY_DIR}/e2e)
+add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run-e2e ${TARNWICK_WINE_ARCH} ${TARNWICK_WINEPREFIX}
+  $<TARGET_FILE:Tarnwick> $<TARGET_FILE:e2e_driver> ${CMAKE_BINARY_DIR}/e2e)
 set_tests_properties(e2e PROPERTIES TIMEOUT 600)
