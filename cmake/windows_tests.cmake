@@ -31,6 +31,12 @@ add_executable(e2e_driver tests/e2e/driver.cpp)
 target_compile_options(e2e_driver PRIVATE ${TARNWICK_WARNINGS})
 target_link_libraries(e2e_driver PRIVATE tarnwick_logic)
 target_link_options(e2e_driver PRIVATE -static -municode)
+# The benchmark's floor: a bare window that the driver times like the program.
+add_executable(floor_window WIN32 tests/e2e/floor_window.cpp)
+target_compile_options(floor_window PRIVATE ${TARNWICK_WARNINGS})
+target_link_libraries(floor_window PRIVATE tarnwick_logic)
+target_link_options(floor_window PRIVATE -static -municode)
+
 add_test(NAME e2e COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/run-e2e ${TARNWICK_WINE_ARCH} ${TARNWICK_WINEPREFIX}
   $<TARGET_FILE:Tarnwick> $<TARGET_FILE:e2e_driver> ${CMAKE_BINARY_DIR}/e2e)
 set_tests_properties(e2e PROPERTIES TIMEOUT 600)

@@ -311,9 +311,16 @@ void CheckKeys(HWND frame) {
 }
 
 int WaitReady(int views, int reports) {
+  int seenViews = 0, seenReports = 0;
+  bool seenFrame = false;
   for (int i = 0; i < 600; ++i) {
     HWND frame = Frame();
-    if (frame != nullptr && static_cast<int>(Views(frame).size()) >= views && ReportLines(frame) >= reports) {
+    if (frame != nullptr) {
+      seenFrame = true;
+      seenViews = static_cast<int>(Views(frame).size());
+      seenReports = ReportLines(frame);
+    }
+    if (frame != nullptr && seenViews >= views && seenReports >= reports) {
       bool filled = true;
       for (HWND view : Views(frame)) filled = filled && SendMessageW(EditOf(view), WM_GETTEXTLENGTH, 0, 0) > 0;
       if (filled) {
@@ -323,7 +330,12 @@ int WaitReady(int views, int reports) {
     }
     Sleep(100);
   }
-  printf("FAIL the program did not finish its scan in time\n");
+  if (seenFrame) {
+    printf("FAIL the program did not finish its scan in a minute: %d of %d views, %d of %d report lines\n", seenViews,
+           views, seenReports, reports);
+  } else {
+    printf("FAIL the program showed no frame in a minute\n");
+  }
   return 1;
 }
 
@@ -342,6 +354,8 @@ int Exit() {
 
 // Exit is refused until the scan has finished, so the program ends right after it is ready:
 // the time from start to its end, with Exit offered every millisecond, is start-to-ready.
+// A start that shows no frame, does not end within a minute or ends with a code other than
+// 0 gives no figure.
 int TimeToReady(const wchar_t *program) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
@@ -354,13 +368,29 @@ int TimeToReady(const wchar_t *program) {
     printf("FAIL cannot start %ls\n", program);
     return 1;
   }
+  bool seenFrame = false;
+  DWORD started = GetTickCount();
   while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) {
     HWND frame = Frame();
-    if (frame != nullptr) PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
+    if (frame != nullptr) {
+      seenFrame = true;
+      PostMessageW(frame, WM_COMMAND, MAKEWPARAM(IDM_FILE_EXIT, 0), 0);
+    }
+    if (GetTickCount() - started > 60000) {
+      TerminateProcess(process.hProcess, 1);
+      printf("FAIL %ls did not end within a minute of its start\n", program);
+      return 1;
+    }
   }
   QueryPerformanceCounter(&end);
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  if (!seenFrame || code != 0) {
+    printf("FAIL %ls ended with exit code %lu%s\n", program, code, seenFrame ? "" : " without showing a frame");
+    return 1;
+  }
   printf("%.1f\n", 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
   return 0;
 }
