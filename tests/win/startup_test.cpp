@@ -91,10 +91,6 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (message == WM_COMMAND || message >= WM_APP) Received.push_back(MSG{window, message, wParam, lParam, 0, {}});
   return DefWindowProcW(window, message, wParam, lParam);
 }
-LRESULT CALLBACK RecordingChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SYSCOMMAND) Received.push_back(MSG{window, message, wParam & 0xFFF0, lParam, 0, {}});
-  return DefMDIChildProcW(window, message, wParam, lParam);
-}
 
 // Posted keys carry no keyboard state, so Ctrl is held in this thread's key state.
 void HoldControl(bool down) {
@@ -134,21 +130,17 @@ TEST(PumpPendingMessages, DispatchesTheQueueAndTranslatesKeysForTheirWindow) {
   EXPECT_FALSE(PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE));
 
   // Ctrl+F4 closes the active MDI child.
-  wc.lpfnWndProc = RecordingChildProc;
+  wc.lpfnWndProc = DefMDIChildProcW;
   wc.lpszClassName = L"PumpChild";
   RegisterClassExW(&wc);
   MdiClient = CreateMdiClient(window, NULL);
   HWND child = CreateMDIWindowW(L"PumpChild", L"", WS_VISIBLE, 0, 0, 100, 100, MdiClient, TestInstance(), 0);
   ASSERT_NE(nullptr, child);
-  DrainMessages();
-  Received.clear();
   HoldControl(true);
   PostMessageW(child, WM_KEYDOWN, VK_F4, 0x003E0001);
   PumpPendingMessages(accelerators);
   HoldControl(false);
-  ASSERT_EQ(1u, Received.size());
-  EXPECT_EQ(child, Received[0].hwnd);
-  EXPECT_EQ((WPARAM)SC_CLOSE, Received[0].wParam);
+  EXPECT_FALSE(IsWindow(child));
   MdiClient = NULL;
   DestroyWindow(window);
   DrainMessages();
