@@ -107,9 +107,9 @@ static int FailStartup(HINSTANCE instance, int exitCode, const WCHAR *what, DWOR
   return exitCode;
 }
 
-// An empty card-reader slot or optical drive then fails the scan's open or read, which is
-// logged, instead of holding the scan in the system's "No Disk" box. Every other bit of the
-// mode, crash reporting included, stays as the process was given it.
+// Critical errors come back to the program: an empty card-reader slot or optical drive fails
+// the scan's open or read, which is logged, instead of holding the scan in the system's
+// "No Disk" box. Every other bit of the mode, crash reporting included, stays as given.
 static void FailCriticalErrorsQuietly(void) {
   UINT mode = SetErrorMode(SEM_FAILCRITICALERRORS);
   SetErrorMode(mode | SEM_FAILCRITICALERRORS);
