@@ -1,11 +1,11 @@
 #include "log/debug_log.h"
 
 #include "log/log_roll.h"
-#include "shell/shell_globals.h"
 
 enum { EntryLimit = 1024 }; // what wsprintfW writes at most, terminator included
 
 WCHAR DebugLog[DebugLogChars];
+HWND LogPane;
 void(WINAPI *LogClock)(LPSYSTEMTIME) = GetLocalTime;
 
 // Insert markers (%1 and the like) are left as they stand: no arguments are supplied.

@@ -11,6 +11,9 @@ enum { DebugLogChars = 65536 };
 
 extern WCHAR DebugLog[DebugLogChars];
 
+// The edit control that shows the log; set by whoever creates it, null until then.
+extern HWND LogPane;
+
 // Local time source; tests replace it to fix the time stamp.
 extern void(WINAPI *LogClock)(LPSYSTEMTIME);
 

@@ -3,7 +3,6 @@
 HWND FrameWindow;
 HWND MdiClient;
 HWND StatusBar;
-HWND LogPane;
 HWND SizeBar;
 int ReadyFlag;
 int DebugViewFlag;

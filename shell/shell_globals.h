@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "log/debug_log.h" // LogPane: the frame creates it, the log writes into it
+
 // Child-window ids inside the frame.
 enum {
   SizeBarId = 5,
@@ -16,7 +18,6 @@ enum {
 extern HWND FrameWindow;
 extern HWND MdiClient;
 extern HWND StatusBar;
-extern HWND LogPane;     // the diagnostic log's edit control
 extern HWND SizeBar;     // the splitter bar; its user-data slot holds DebugPaneHeight
 extern int ReadyFlag;    // 1 once start-up has reported every volume
 extern int DebugViewFlag; // 1 while Window > Debug carries its check mark
