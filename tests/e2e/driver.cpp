@@ -1,6 +1,7 @@
 // End-to-end driver: finds the running program's windows by class name and talks to them
 // only through window messages, as the user's input and the window manager would.
-//   driver wait-ready VIEWS REPORTS   wait until the scan has reported and the views exist
+//   driver wait-ready REPORTS [VIEWS] wait until REPORTS volumes are reported and each one that
+//                                     was read has its view (VIEWS: how many that must be)
 //   driver check EXPECTED_FILE        check views, dumps, log, layout, menu help and keys
 //   driver frames                     print the number of frame windows
 //   driver open-debug                 turn the debug pane on
@@ -93,12 +94,20 @@ bool HasTimeStamp(const std::wstring &line) {
   return true;
 }
 
-int ReportLines(HWND frame) {
-  int count = 0;
+// Report lines "X: \\?\Volume{...} FILESYSTEM : message"; only a volume that was read gets a view.
+struct Reports {
+  int lines;
+  int read;
+};
+
+Reports ReportsIn(HWND frame) {
+  Reports reports = {0, 0};
   for (const std::wstring &line : Lines(Text(Child(frame, 8)))) {
-    if (line.find(L": \\\\?\\Volume{") != std::wstring::npos) ++count;
+    if (line.find(L": \\\\?\\Volume{") == std::wstring::npos) continue;
+    ++reports.lines;
+    if (line.find(L"} Read Error : ") == std::wstring::npos) ++reports.read;
   }
-  return count;
+  return reports;
 }
 
 RECT ClientRectIn(HWND frame, HWND window) {
@@ -310,29 +319,38 @@ void CheckKeys(HWND frame) {
   Check(Text(edit) == after, "moving keys typed nothing: no deletion, no line break");
 }
 
-int WaitReady(int views, int reports) {
-  int seenViews = 0, seenReports = 0;
+// Views appear after their volumes' report lines, so the count of views is judged against the
+// volumes read once every volume has been reported. views < 0: any number.
+int WaitReady(int reports, int views) {
+  Reports seen = {0, 0};
+  int seenViews = 0;
   bool seenFrame = false;
   for (int i = 0; i < 600; ++i) {
     HWND frame = Frame();
     if (frame != nullptr) {
       seenFrame = true;
+      seen = ReportsIn(frame);
       seenViews = static_cast<int>(Views(frame).size());
-      seenReports = ReportLines(frame);
     }
-    if (frame != nullptr && seenViews >= views && seenReports >= reports) {
+    if (frame != nullptr && seen.lines >= reports && seenViews == seen.read) {
       bool filled = true;
       for (HWND view : Views(frame)) filled = filled && SendMessageW(EditOf(view), WM_GETTEXTLENGTH, 0, 0) > 0;
       if (filled) {
         Sleep(300);
+        if (views >= 0 && seenViews != views) {
+          printf("FAIL the scan ended with %d views where %d were expected (%d volumes reported)\n", seenViews,
+                 views, seen.lines);
+          return 1;
+        }
+        printf("ready: %d volumes reported, %d views\n", seen.lines, seenViews);
         return 0;
       }
     }
     Sleep(100);
   }
   if (seenFrame) {
-    printf("FAIL the program did not finish its scan in a minute: %d of %d views, %d of %d report lines\n", seenViews,
-           views, seenReports, reports);
+    printf("FAIL the program did not finish its scan in a minute: %d of %d volumes reported, %d views for %d read\n",
+           seen.lines, reports, seenViews, seen.read);
   } else {
     printf("FAIL the program showed no frame in a minute\n");
   }
@@ -445,7 +463,9 @@ int RunChecks(const char *expectedFile) {
 } // namespace
 
 int wmain(int argc, wchar_t **argv) {
-  if (argc >= 4 && lstrcmpW(argv[1], L"wait-ready") == 0) return WaitReady(_wtoi(argv[2]), _wtoi(argv[3]));
+  if (argc >= 3 && lstrcmpW(argv[1], L"wait-ready") == 0) {
+    return WaitReady(_wtoi(argv[2]), argc >= 4 ? _wtoi(argv[3]) : -1);
+  }
   if (argc >= 3 && lstrcmpW(argv[1], L"check") == 0) {
     char path[MAX_PATH];
     WideCharToMultiByte(CP_ACP, 0, argv[2], -1, path, MAX_PATH, nullptr, nullptr);
@@ -466,7 +486,7 @@ int wmain(int argc, wchar_t **argv) {
   if (argc >= 3 && lstrcmpW(argv[1], L"save-log") == 0) return SaveLog(argv[2]);
   if (argc >= 2 && lstrcmpW(argv[1], L"exit") == 0) return Exit();
   if (argc >= 3 && lstrcmpW(argv[1], L"time-to-ready") == 0) return TimeToReady(argv[2]);
-  printf("usage: driver wait-ready VIEWS REPORTS | check FILE | frames | open-debug | save-log FILE | exit |\n"
+  printf("usage: driver wait-ready REPORTS [VIEWS] | check FILE | frames | open-debug | save-log FILE | exit |\n"
          "              time-to-ready PROGRAM\n");
   return 2;
 }
