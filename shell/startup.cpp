@@ -80,7 +80,11 @@ void PresentVolume(VolumeRecord *record) {
   if (record->fsIndex == FsReadError || !record->textBuffer || !record->probeBuffer) return;
   HWND view = MdiClient ? CreateVolumeView(MdiClient, record->textBuffer) : NULL;
   FormatHexDump(record->textBuffer, record->probeBuffer, DumpBytes);
-  if (view) SendMessageW(view, WM_SETVIEWTEXT, 0, (LPARAM)record->textBuffer);
+  if (!view) return;
+  SendMessageW(view, WM_SETVIEWTEXT, 0, (LPARAM)record->textBuffer);
+  // A child created minimised need not get a free icon place of its own (under Wine every
+  // one lands at the client's top left): line the icons up along the bottom, as a layout does.
+  SendMessageW(MdiClient, WM_MDIICONARRANGE, 0, 0);
 }
 
 static void RunMainLoop(HACCEL accelerators) {
