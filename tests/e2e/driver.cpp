@@ -7,6 +7,9 @@
 //   driver open-debug                 turn the debug pane on
 //   driver save-log FILE              write the log pane's text (UTF-8)
 //   driver exit                       choose File > Exit until the frame is gone
+//   driver icons                      check that every view is an icon in its own place along
+//                                     the bottom of the MDI client
+//   driver restore                    restore the view of the first drive letter
 //   driver time-to-ready PROGRAM      start PROGRAM, choose Exit as soon as it is taken, print ms
 #include <windows.h>
 #include <stdio.h>
@@ -249,6 +252,63 @@ void CheckMenuHelp(HWND frame) {
   }
 }
 
+// Every view is an icon with a place of its own inside the MDI client, in the rows that
+// minimised windows fill from its bottom edge up.
+int CheckIcons() {
+  HWND frame = Frame();
+  if (frame == nullptr) {
+    printf("FAIL no frame window\n");
+    return 1;
+  }
+  HWND client = Child(frame, 6);
+  RECT area;
+  GetClientRect(client, &area);
+  std::vector<RECT> icons;
+  bool ok = true;
+  for (HWND view : Views(frame)) {
+    RECT icon;
+    GetWindowRect(view, &icon);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT *>(&icon), 2);
+    RECT inside, overlap;
+    bool placed = IsIconic(view) && IntersectRect(&inside, &icon, &area) && EqualRect(&inside, &icon) &&
+                  2 * icon.bottom > area.bottom;
+    for (const RECT &other : icons) placed = placed && !IntersectRect(&overlap, &icon, &other);
+    if (!placed) printf("     %ls at (%ld,%ld)-(%ld,%ld)\n", Text(view).c_str(), icon.left, icon.top, icon.right, icon.bottom);
+    ok = ok && placed;
+    icons.push_back(icon);
+  }
+  bool bottom = false;
+  for (const RECT &icon : icons) bottom = bottom || icon.bottom == area.bottom;
+  if (!ok || !bottom || icons.empty()) {
+    printf("FAIL %d views are not icons in places of their own along the bottom of the %ldx%ld MDI client\n",
+           static_cast<int>(icons.size()), area.right, area.bottom);
+    return 1;
+  }
+  printf("ok   %d icons in places of their own along the bottom of the MDI client\n", static_cast<int>(icons.size()));
+  return 0;
+}
+
+// Restores the view of the first drive letter, as a double-click on its icon would.
+int RestoreFirstView() {
+  HWND frame = Frame();
+  HWND first = nullptr;
+  if (frame != nullptr) {
+    for (HWND view : Views(frame)) {
+      if (first == nullptr || Text(view) < Text(first)) first = view;
+    }
+  }
+  if (first == nullptr) {
+    printf("FAIL no view to restore\n");
+    return 1;
+  }
+  SendMessageW(Child(frame, 6), WM_MDIRESTORE, reinterpret_cast<WPARAM>(first), 0);
+  if (IsIconic(first)) {
+    printf("FAIL %ls stayed an icon\n", Text(first).c_str());
+    return 1;
+  }
+  return 0;
+}
+
 // Posted keys are handled by the program's own loop in their order: wait until it shows.
 template <typename Condition> bool WaitFor(Condition done) {
   for (int i = 0; i < 500 && !done(); ++i) Sleep(10);
@@ -485,8 +545,10 @@ int wmain(int argc, wchar_t **argv) {
   }
   if (argc >= 3 && lstrcmpW(argv[1], L"save-log") == 0) return SaveLog(argv[2]);
   if (argc >= 2 && lstrcmpW(argv[1], L"exit") == 0) return Exit();
+  if (argc >= 2 && lstrcmpW(argv[1], L"icons") == 0) return CheckIcons();
+  if (argc >= 2 && lstrcmpW(argv[1], L"restore") == 0) return RestoreFirstView();
   if (argc >= 3 && lstrcmpW(argv[1], L"time-to-ready") == 0) return TimeToReady(argv[2]);
   printf("usage: driver wait-ready REPORTS [VIEWS] | check FILE | frames | open-debug | save-log FILE | exit |\n"
-         "              time-to-ready PROGRAM\n");
+         "              icons | restore | time-to-ready PROGRAM\n");
   return 2;
 }
