@@ -80,11 +80,7 @@ void PresentVolume(VolumeRecord *record) {
   if (record->fsIndex == FsReadError || !record->textBuffer || !record->probeBuffer) return;
   HWND view = MdiClient ? CreateVolumeView(MdiClient, record->textBuffer) : NULL;
   FormatHexDump(record->textBuffer, record->probeBuffer, DumpBytes);
-  if (!view) return;
-  SendMessageW(view, WM_SETVIEWTEXT, 0, (LPARAM)record->textBuffer);
-  // A child created minimised need not get a free icon place of its own (under Wine every
-  // one lands at the client's top left): line the icons up along the bottom, as a layout does.
-  SendMessageW(MdiClient, WM_MDIICONARRANGE, 0, 0);
+  if (view) SendMessageW(view, WM_SETVIEWTEXT, 0, (LPARAM)record->textBuffer);
 }
 
 static void RunMainLoop(HACCEL accelerators) {
@@ -143,6 +139,9 @@ int TarnwickMain(HINSTANCE instance) {
     return FailStartup(instance, StartupScanFailed, L"could not list the disk volumes.", error);
   }
   ReportVolumes(PumpStartupMessages, PresentVolume);
+  // A child created minimised need not get an icon place of its own (under Wine every one
+  // lands at the client's top left): once all are made, line them up as a layout does.
+  if (MdiClient) SendMessageW(MdiClient, WM_MDIICONARRANGE, 0, 0);
   ReadyFlag = 1;
 
   RunMainLoop(StartupAccelerators);
