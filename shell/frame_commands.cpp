@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "shell/about_box.h"
+#include "shell/frame_window.h"
 #include "shell/shell_globals.h"
 #include "shell/size_bar.h"
 
@@ -28,7 +29,9 @@ void OnFrameCommand(HWND frame, UINT id, LPARAM lParam, UINT code) {
   case IDM_FILE_OPEN:
     break;
   case IDM_FILE_EXIT:
-    if (ReadyFlag) DestroyWindow(frame);
+    if (!ReadyFlag) break;
+    DestroyViews();
+    DestroyWindow(frame);
     break;
   case IDM_WINDOW_DEBUG:
     ToggleDebugView(frame);

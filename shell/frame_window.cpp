@@ -100,8 +100,19 @@ static LRESULT DefaultFrame(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefFrameProcW(window, MdiClient, message, wParam, lParam);
 }
 
+void DestroyViews(void) {
+  if (!MdiClient) return;
+  HWND view = GetWindow(MdiClient, GW_CHILD);
+  while (view) {
+    HWND next = GetWindow(view, GW_HWNDNEXT);
+    SendMessageW(MdiClient, WM_MDIDESTROY, (WPARAM)view, 0);
+    view = next;
+  }
+}
+
 static LRESULT OnFrameClose(HWND window) {
   if (!ReadyFlag) return 0;
+  DestroyViews();
   return DefaultFrame(window, WM_CLOSE, 0, 0);
 }
 

@@ -14,5 +14,8 @@ void OnFrameCreate(HWND frame);
 void LayoutFrame(int width, int height);
 // LayoutFrame over FrameWindow's present client rectangle.
 void RelayoutFrame(void);
+// Destroys every view through the MDI client. The frame's end calls it before destroying the
+// frame, so the client still holds its list of views while each view goes.
+void DestroyViews(void);
 
 #endif

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "res/resource.h"
 #include "shell/about_box.h"
 #include "shell/frame_commands.h"
@@ -130,16 +132,24 @@ TEST_F(Commands, NothingIsForwardedWithoutAView) {
   EXPECT_TRUE(RecordedCommands.empty());
 }
 
-TEST_F(Commands, ExitIsRefusedUntilReady) {
+TEST_F(Commands, ExitIsRefusedUntilReadyThenDestroysTheViewsBeforeTheFrame) {
+  HWND views[] = {CreateRecordingView(L"one", WS_MINIMIZE), CreateRecordingView(L"two")};
   ReadyFlag = 0;
   Command(IDM_FILE_EXIT);
   EXPECT_TRUE(IsWindow(FrameWindow));
   EXPECT_FALSE(DrainMessages());
 
   ReadyFlag = 1;
+  RecordDestroys(true);
   Command(IDM_FILE_EXIT);
   EXPECT_FALSE(IsWindow(FrameWindow));
   EXPECT_TRUE(DrainMessages());
+  ASSERT_GE(DestroyedWindows.size(), 3u);
+  EXPECT_EQ(FrameWindow, DestroyedWindows[2]);
+  std::sort(DestroyedWindows.begin(), DestroyedWindows.begin() + 2);
+  std::sort(views, views + 2);
+  EXPECT_EQ(views[0], DestroyedWindows[0]);
+  EXPECT_EQ(views[1], DestroyedWindows[1]);
 }
 
 TEST_F(Commands, TileHorizontalStacksAndTileVerticalSetsSideBySide) {

@@ -172,15 +172,20 @@ TEST_F(Frame, MinimumTrackingSize) {
   EXPECT_EQ(410, rc.bottom - rc.top);
 }
 
-TEST_F(Frame, CloseIsRefusedUntilReady) {
+TEST_F(Frame, CloseIsRefusedUntilReadyThenDestroysTheViewsBeforeTheFrame) {
+  HWND view = CreateRecordingView(L"one", WS_MINIMIZE);
   ReadyFlag = 0;
   EXPECT_EQ(0, SendMessageW(FrameWindow, WM_CLOSE, 0, 0));
   EXPECT_TRUE(IsWindow(FrameWindow));
   EXPECT_FALSE(DrainMessages());
 
   ReadyFlag = 1;
+  RecordDestroys(true);
   SendMessageW(FrameWindow, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(FrameWindow));
+  ASSERT_GE(DestroyedWindows.size(), 2u);
+  EXPECT_EQ(view, DestroyedWindows[0]);
+  EXPECT_EQ(FrameWindow, DestroyedWindows[1]);
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(0u, msg.wParam);

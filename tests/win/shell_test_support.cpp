@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 
 std::vector<RecordedCommand> RecordedCommands;
+std::vector<HWND> DestroyedWindows;
 
 namespace {
 
@@ -24,7 +25,21 @@ LRESULT CALLBACK RecordingViewProc(HWND view, UINT message, WPARAM wParam, LPARA
   return DefMDIChildProcW(view, message, wParam, lParam);
 }
 
+LRESULT CALLBACK RecordDestroy(int code, WPARAM wParam, LPARAM lParam) {
+  const CWPSTRUCT *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+  if (code == HC_ACTION && sent->message == WM_DESTROY) DestroyedWindows.push_back(sent->hwnd);
+  return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+HHOOK DestroyHook;
+
 }  // namespace
+
+void RecordDestroys(bool on) {
+  if (DestroyHook) UnhookWindowsHookEx(DestroyHook);
+  DestroyHook = on ? SetWindowsHookExW(WH_CALLWNDPROC, RecordDestroy, NULL, GetCurrentThreadId()) : NULL;
+  DestroyedWindows.clear();
+}
 
 HINSTANCE TestInstance() {
   return GetModuleHandleW(NULL);
@@ -92,6 +107,7 @@ HWND CreateTestFrame() {
 }
 
 void DestroyTestFrame() {
+  RecordDestroys(false);
   if (FrameWindow && IsWindow(FrameWindow)) DestroyWindow(FrameWindow);
   DrainMessages();
   ResetShellGlobals();

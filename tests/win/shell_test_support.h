@@ -40,4 +40,9 @@ struct RecordedCommand {
 extern std::vector<RecordedCommand> RecordedCommands;
 HWND CreateRecordingView(const wchar_t *title, DWORD style = 0);
 
+// The windows of this thread that received WM_DESTROY, in order, while recording is on;
+// DestroyTestFrame turns it off.
+extern std::vector<HWND> DestroyedWindows;
+void RecordDestroys(bool on);
+
 #endif
