@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "scan/volume_scan.h"
 #include "shell/frame_commands.h"
 #include "shell/layout.h"
 #include "shell/menu_help.h"
@@ -102,11 +103,15 @@ static LRESULT DefaultFrame(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 void DestroyViews(void) {
   if (!MdiClient) return;
-  HWND view = GetWindow(MdiClient, GW_CHILD);
-  while (view) {
-    HWND next = GetWindow(view, GW_HWNDNEXT);
-    SendMessageW(MdiClient, WM_MDIDESTROY, (WPARAM)view, 0);
-    view = next;
+  // The views are listed before any goes: each destruction changes the client's child list.
+  HWND views[MaxVolumes];
+  int count = 0;
+  for (HWND child = GetWindow(MdiClient, GW_CHILD); child && count < MaxVolumes;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    views[count++] = child;
+  }
+  for (int i = 0; i < count; ++i) {
+    if (IsWindow(views[i])) SendMessageW(MdiClient, WM_MDIDESTROY, (WPARAM)views[i], 0);
   }
 }
 
