@@ -110,7 +110,8 @@ void DestroyViews(void) {
        child = GetWindow(child, GW_HWNDNEXT)) {
     views[count++] = child;
   }
-  for (int i = 0; i < count; ++i) {
+  // Bottom of the z-order first: the active view, on top, goes last, so no other is activated.
+  for (int i = count - 1; i >= 0; --i) {
     if (IsWindow(views[i])) SendMessageW(MdiClient, WM_MDIDESTROY, (WPARAM)views[i], 0);
   }
 }
