@@ -58,5 +58,9 @@ if(NOT TARNWICK_PROGRAM_ONLY)
 endif()
 
 # The program's import table and PE header (no Wine needed): loads on Windows 2000 (32-bit),
-# opens nothing it could write through.
-add_test(NAME imports COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check-imports $<TARGET_FILE:Tarnwick> ${CMAKE_OBJDUMP})
+# opens nothing it could write through; and fails on a program without imports.
+add_test(NAME imports COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check-imports $<TARGET_FILE:Tarnwick>)
+add_executable(no_imports tests/imports/no_imports.cpp)
+target_link_options(no_imports PRIVATE -nostdlib)
+add_test(NAME imports_none COMMAND ${CMAKE_SOURCE_DIR}/tests/imports/check-imports $<TARGET_FILE:no_imports>)
+set_tests_properties(imports_none PROPERTIES PASS_REGULAR_EXPRESSION "FAIL import table read: 0 functions")
