@@ -10,7 +10,8 @@
 //                                     program has ended; print the time it took
 //   driver icons                      check that every view is an icon in its own place along
 //                                     the bottom of the MDI client
-//   driver restore                    restore the view of the first drive letter
+//   driver restore                    restore the view of the first drive letter, above the
+//                                     icons
 //   driver time-to-ready PROGRAM      start PROGRAM, choose Exit as soon as it is taken, print ms
 #include <windows.h>
 #include <stdio.h>
@@ -302,9 +303,35 @@ int RestoreFirstView() {
     printf("FAIL no view to restore\n");
     return 1;
   }
-  SendMessageW(Child(frame, 6), WM_MDIRESTORE, reinterpret_cast<WPARAM>(first), 0);
+  HWND client = Child(frame, 6);
+  SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(first), 0);
   if (IsIconic(first)) {
     printf("FAIL %ls stayed an icon\n", Text(first).c_str());
+    return 1;
+  }
+  // Its bottom edge dragged up to the top row of icons, so that every other view shows.
+  RECT area, view;
+  GetClientRect(client, &area);
+  GetWindowRect(first, &view);
+  MapWindowPoints(nullptr, client, reinterpret_cast<POINT *>(&view), 2);
+  LONG icons = area.bottom;
+  for (HWND other : Views(frame)) {
+    RECT icon;
+    GetWindowRect(other, &icon);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT *>(&icon), 2);
+    if (IsIconic(other) && icon.top < icons) icons = icon.top;
+  }
+  printf("%ls restored at (%ld,%ld)-(%ld,%ld) in the %ldx%ld MDI client, icons from y=%ld\n", Text(first).c_str(),
+         view.left, view.top, view.right, view.bottom, area.right, area.bottom, icons);
+  if (view.bottom > icons) {
+    SetWindowPos(first, nullptr, 0, 0, view.right - view.left, icons - view.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(first, &view);
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT *>(&view), 2);
+    printf("sized to (%ld,%ld)-(%ld,%ld)\n", view.left, view.top, view.right, view.bottom);
+  }
+  if (view.bottom > icons) {
+    printf("FAIL %ls covers the icons from y=%ld down to y=%ld\n", Text(first).c_str(), icons, view.bottom);
     return 1;
   }
   return 0;
