@@ -50,8 +50,11 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 add_executable(Tarnwick WIN32 shell/main.cpp ${TARNWICK_RC} ${TARNWICK_MANIFEST_RC})
 target_compile_options(Tarnwick PRIVATE ${TARNWICK_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(Tarnwick PRIVATE tarnwick_win)
-# Reproducible: no link time stamp, so no changing checksum either.
-target_link_options(Tarnwick PRIVATE -static -municode -s -Wl,--no-insert-timestamp ${WIN_SUBSYSTEM_VERSION})
+# Reproducible: no link time stamp, so no changing checksum either. The linker strips the symbols
+# (-s) unless TARNWICK_STRIP is OFF (Debian's DEB_BUILD_OPTIONS=nostrip).
+option(TARNWICK_STRIP "Strip the program's symbols when linking it" ON)
+target_link_options(Tarnwick PRIVATE -static -municode $<$<BOOL:${TARNWICK_STRIP}>:-s> -Wl,--no-insert-timestamp
+  ${WIN_SUBSYSTEM_VERSION})
 
 if(NOT TARNWICK_PROGRAM_ONLY)
   include(cmake/windows_tests.cmake)
